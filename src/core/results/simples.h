@@ -1,0 +1,27 @@
+// State of the simple results window "DoDo simples".
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/worksheet/grade.h"
+
+namespace zivu {
+
+inline constexpr const char* kTextoObsInicial =
+    "Área reservada a observações e informações referentes \nao resultado do cálculo.";
+
+struct Simples {
+  Simples();
+  Grade DadosSaida;
+  Grade DadosVariaveis;
+  std::string Texto_Obs = kTextoObsInicial;
+  bool Adaptar = false;
+  bool Ano_Projetado_habilitado = false;
+  bool Unir_resultados_habilitado = false;
+  std::string Ano_Projetado_hint;
+  std::vector<std::string> Esc_Ano_Projetado;
+  int Esc_Ano_Projetado_indice = -1;
+};
+
+}  // namespace zivu

@@ -1,0 +1,55 @@
+// The whole program's state: the main window's shared pieces, the worksheet,
+// and the state the results windows keep. One object per running program.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/plataforma.h"
+#include "core/results/quartis.h"
+#include "core/results/simples.h"
+#include "core/worksheet/origem.h"
+
+namespace zivu {
+
+// The fourteen worksheet items of the main menu, in this order.
+enum ItemMenu {
+  Criar1, Importar1, Exportar1, Copiar1, Colar1, Marcar1, Imprimir1,
+  Ano1, Linhaprincipal1, Linhasecundria1, Totaldogrupo1, Dados1, Titulo1, Desmarcar1,
+  kItensMenu
+};
+
+// Block-total panel "Total do bloco".
+struct TelaTotais {
+  bool visivel = false;
+  std::string Tot_Coord;
+  std::string Janela_Total;
+};
+
+struct Princ {
+  std::array<bool, kItensMenu> menus{};  // enabled state
+  bool Calcular1_habilitado = false;
+  bool Quartis1_habilitado = false;
+  bool Quartis1_marcado = false;
+  int32_t Recarga_Ano = 0;
+  TelaTotais tela_totais;
+  std::string situacao;  // last status text
+};
+
+class Sistema {
+ public:
+  explicit Sistema(Plataforma& plataforma);
+  Sistema(const Sistema&) = delete;
+  Sistema& operator=(const Sistema&) = delete;
+
+  Plataforma& plat;
+  Princ princ;
+  Simples simples;
+  Quartis quartis;
+  Origem origem;
+
+  // Sets the status bar text (kept and passed to the platform).
+  void status(const std::string& texto);
+};
+
+}  // namespace zivu

@@ -1,0 +1,20 @@
+// Text file encodings: Windows-1252 or UTF-8 in, Windows-1252 (or UTF-8 with
+// BOM when needed) out.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zivu {
+
+// Bytes of a text file to UTF-8: UTF-8 when it starts with a BOM (removed) or
+// is valid UTF-8 with a non-ASCII byte, else Windows-1252.
+std::string decodifica_arquivo(std::string_view bytes);
+// UTF-8 text to the bytes to write: Windows-1252 when every character fits,
+// else UTF-8 with a BOM.
+std::string codifica_arquivo(std::string_view texto);
+// Windows-1252 bytes to UTF-8 (the five undefined bytes map to U+0081...).
+std::string cp1252_para_utf8(std::string_view bytes);
+bool utf8_valido(std::string_view bytes);
+
+}  // namespace zivu
