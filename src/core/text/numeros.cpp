@@ -1,0 +1,292 @@
+#include "core/text/numeros.h"
+
+#include <atomic>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <locale.h>
+
+namespace zivu {
+
+namespace {
+
+std::atomic<char> ds_global{'.'};
+
+// Rounding of a digit text cut after the digits kept, ties away from zero.
+// `resto` holds the next digits of a text correctly rounded at its own last
+// digit, so "5000..." may hide a value just below the tie: then only the
+// exact digits can tell.
+enum class Resto { abaixo, acima, duvida };
+
+Resto avalia(std::string_view resto)
+{
+    if (resto.empty() || resto[0] < '5') return Resto::abaixo;
+    if (resto[0] > '5' || resto.find_first_not_of('0', 1) != std::string_view::npos) return Resto::acima;
+    return Resto::duvida;
+}
+
+// Adds one unit at the last digit of [p, q), skipping a '.'; true when the
+// carry runs out of the first digit.
+bool incrementa(char* p, char* q)
+{
+    while (q != p) {
+        --q;
+        if (*q == '.') continue;
+        if (*q != '9') {
+            ++*q;
+            return false;
+        }
+        *q = '0';
+    }
+    return true;
+}
+
+std::string nao_finito(double x)
+{
+    return std::isnan(x) ? "NAN" : x < 0 ? "-INF" : "INF";
+}
+
+// Enough digits to print any double exactly: at most 767 significant digits,
+// and 1074 decimals for the smallest.
+constexpr int digitos_exatos = 800;
+constexpr int decimais_exatos = 1075;
+
+}  // namespace
+
+char separador_decimal() { return ds_global.load(std::memory_order_relaxed); }
+void definir_separador_decimal(char ds) { ds_global.store(ds, std::memory_order_relaxed); }
+
+std::string texto_geral(double x)
+{
+    if (!finito(x)) return nao_finito(x);
+    if (x == 0) return "0";
+    const double ax = std::fabs(x);
+    // d.ddd (24 decimals) e±dd: 15 digits kept, 10 more to decide the rounding.
+    char buf[40];
+    const auto fim = std::to_chars(buf, buf + sizeof buf, ax, std::chars_format::scientific, 24).ptr;
+    char dig[15];
+    dig[0] = buf[0];
+    std::copy(buf + 2, buf + 16, dig + 1);
+    int expoente = 0;
+    std::from_chars(buf + 28, fim, expoente);
+    if (buf[27] == '-') expoente = -expoente;
+
+    Resto r = avalia({buf + 16, 10});
+    if (r == Resto::duvida) {
+        std::string exato(digitos_exatos + 16, '\0');
+        std::to_chars(exato.data(), exato.data() + exato.size(), ax, std::chars_format::scientific, digitos_exatos);
+        r = exato[16] >= '5' ? Resto::acima : Resto::abaixo;
+    }
+    if (r == Resto::acima && incrementa(dig, dig + 15)) {
+        dig[0] = '1';
+        ++expoente;
+    }
+    int n = 15;
+    while (dig[n - 1] == '0') --n;
+
+    const char ds = separador_decimal();
+    std::string s;
+    s.reserve(24);
+    if (x < 0) s += '-';
+    if (expoente >= -5 && expoente < 15) {
+        if (expoente >= 0) {
+            const int inteiros = expoente + 1;
+            s.append(dig, std::min(n, inteiros));
+            if (n < inteiros) s.append(inteiros - n, '0');
+            if (n > inteiros) {
+                s += ds;
+                s.append(dig + inteiros, n - inteiros);
+            }
+        } else {
+            s += '0';
+            s += ds;
+            s.append(-expoente - 1, '0');
+            s.append(dig, n);
+        }
+    } else {
+        s += dig[0];
+        if (n > 1) {
+            s += ds;
+            s.append(dig + 1, n - 1);
+        }
+        s += 'E';
+        char e[8];
+        s.append(e, std::to_chars(e, e + sizeof e, expoente).ptr);
+    }
+    return s;
+}
+
+std::string texto_decimais(double x, int casas)
+{
+    if (!finito(x)) return nao_finito(x);
+    casas = std::max(casas, 0);
+    const double ax = std::fabs(x);
+    char pilha[400];
+    std::string grande;
+    auto fixo = [&](int precisao) -> std::string_view {
+        const std::size_t tamanho = 320 + static_cast<std::size_t>(precisao);
+        char* b = pilha;
+        if (tamanho > sizeof pilha) {
+            grande.resize(tamanho);
+            b = grande.data();
+        }
+        return {b, std::to_chars(b, b + tamanho, ax, std::chars_format::fixed, precisao).ptr};
+    };
+
+    std::string_view t = fixo(casas + 10);
+    const std::size_t corte = t.find('.') + 1 + casas;
+    Resto r = avalia(t.substr(corte));
+    if (r == Resto::duvida) {
+        t = fixo(std::max(casas + 10, decimais_exatos));
+        r = t[corte] >= '5' ? Resto::acima : Resto::abaixo;
+    }
+
+    std::string s;
+    s.reserve(corte + 2);
+    if (x < 0) s += '-';
+    const std::size_t inicio = s.size();
+    s.append(t.substr(0, casas > 0 ? corte : corte - 1));
+    if (r == Resto::acima && incrementa(s.data() + inicio, s.data() + s.size())) s.insert(inicio, 1, '1');
+    if (inicio > 0 && s.find_first_not_of("0.", inicio) == std::string::npos) s.erase(0, inicio);
+    if (casas > 0) s[s.find('.')] = separador_decimal();
+    return s;
+}
+
+std::string texto_mascara(double x, std::string_view mascara)
+{
+    if (mascara.size() > 2 && mascara.starts_with("0.") &&
+        mascara.find_first_not_of('0', 2) == std::string_view::npos)
+        return texto_decimais(x, static_cast<int>(mascara.size() - 2));
+    return texto_geral(x);
+}
+
+std::string texto_0_cerquilhas(double x)
+{
+    std::string s = texto_decimais(x, 2);
+    const char ds = separador_decimal();
+    if (s.find(ds) != std::string::npos) {
+        while (s.back() == '0') s.pop_back();
+        if (s.back() == ds) s.pop_back();
+    }
+    return s;
+}
+
+std::string texto_inteiro(int64_t v)
+{
+    char buf[24];
+    return {buf, std::to_chars(buf, buf + sizeof buf, v).ptr};
+}
+
+std::optional<int64_t> para_inteiro(std::string_view texto)
+{
+    std::size_t i = texto.find_first_not_of(' ');
+    if (i == std::string_view::npos) return std::nullopt;
+    bool negativo = false;
+    if (texto[i] == '+' || texto[i] == '-') negativo = texto[i++] == '-';
+    uint64_t u = 0;
+    const char* fim = texto.data() + texto.size();
+    const auto [p, ec] = std::from_chars(texto.data() + i, fim, u);
+    if (ec != std::errc{} || p != fim) return std::nullopt;
+    constexpr uint64_t maximo = std::numeric_limits<int64_t>::max();
+    if (negativo) {
+        if (u > maximo + 1) return std::nullopt;
+        return static_cast<int64_t>(0 - u);
+    }
+    if (u > maximo) return std::nullopt;
+    return static_cast<int64_t>(u);
+}
+
+std::optional<double> para_real(std::string_view texto)
+{
+    auto digito = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t i = 0, n = texto.size();
+    while (i < n && texto[i] == ' ') ++i;
+    while (n > i && texto[n - 1] == ' ') --n;
+
+    // Rebuilt in the "C" form that from_chars reads: '.' as the decimal mark, no '+'.
+    std::string s;
+    s.reserve(n - i + 2);
+    if (i < n && (texto[i] == '+' || texto[i] == '-')) {
+        if (texto[i] == '-') s += '-';
+        ++i;
+    }
+    const char ds = separador_decimal();
+    bool digitos = false, separador = false;
+    for (; i < n; ++i) {
+        const char c = texto[i];
+        if (digito(c)) {
+            s += c;
+            digitos = true;
+        } else if (c == ds && !separador) {
+            s += '.';
+            separador = true;
+        } else {
+            break;
+        }
+    }
+    if (!digitos) return std::nullopt;
+    if (i < n) {
+        if (texto[i] != 'E' && texto[i] != 'e') return std::nullopt;
+        s += 'e';
+        if (++i < n && (texto[i] == '+' || texto[i] == '-')) s += texto[i++];
+        if (i == n) return std::nullopt;
+        for (; i < n; ++i) {
+            if (!digito(texto[i])) return std::nullopt;
+            s += texto[i];
+        }
+    }
+
+    double v = 0;
+    const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec == std::errc::result_out_of_range) {
+        // Overflow or underflow: the "C" locale's strtod tells them apart
+        // (infinity, or zero / a denormal with the sign kept).
+        static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", locale_t{});
+        v = strtod_l(s.c_str(), nullptr, c_locale);
+    } else if (ec != std::errc{} || p != s.data() + s.size()) {
+        return std::nullopt;
+    }
+    if (!finito(v)) return std::nullopt;
+    return v;
+}
+
+double arredonda(double x) { return std::nearbyint(x); }
+
+std::optional<double> potencia(double x, double y)
+{
+    if (y == 0) return 1.0;
+    if (x == 0 && y > 0) return 0.0;
+    double r;
+    if (y == std::trunc(y) && y >= std::numeric_limits<int32_t>::min() && y <= std::numeric_limits<int32_t>::max()) {
+        const int64_t e = static_cast<int64_t>(y);
+        uint64_t bits = static_cast<uint64_t>(e < 0 ? -e : e);
+        double fator = x;
+        r = 1.0;
+        for (; bits != 0; bits >>= 1) {
+            if (bits & 1) r *= fator;
+            fator *= fator;
+        }
+        if (e < 0) {
+            if (x == 0) return std::nullopt;
+            r = 1.0 / r;
+        }
+    } else {
+        if (!(x > 0)) return std::nullopt;
+        r = std::exp(y * std::log(x));
+    }
+    if (!finito(r)) return std::nullopt;
+    return r;
+}
+
+std::string msg_inteiro_invalido(std::string_view texto)
+{
+    return "'" + std::string(texto) + "' não é um valor inteiro válido.";
+}
+
+std::string msg_real_invalido(std::string_view texto)
+{
+    return "'" + std::string(texto) + "' não é um valor real válido.";
+}
+
+}  // namespace zivu
