@@ -1,0 +1,58 @@
+# The two commands of the README: `make run` and `make test`.
+# Both install what is missing on a Debian machine, configure and build.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= 2
+PACKAGES   := cmake ninja-build g++ libgtest-dev libbenchmark-dev clang libclang-rt-dev
+EXAMPLE    ?= examples/dodo_geral.csv
+
+.PHONY: all deps configure build run test test-release test-asan bench fuzz clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Instalando:$$missing"; \
+	  SUDO=""; [ "$$(id -u)" -eq 0 ] || SUDO=sudo; \
+	  $$SUDO apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@out=$$(mktemp -d); \
+	$(BUILD)/src/cli/zivu-cli exportar $(EXAMPLE) $$out/exemplo --dat && \
+	echo "Planilha $(EXAMPLE) importada e exportada em $$out/exemplo.DAT:" && \
+	head -n 20 $$out/exemplo.DAT
+
+test: test-release test-asan
+
+test-release: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+$(ASAN_BUILD)/build.ninja:
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZIVU_SANITIZE=ON -DZIVU_BENCH=OFF
+
+test-asan: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done
+
+fuzz: deps
+	bash fuzz/run.sh
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz
