@@ -1,0 +1,164 @@
+// Defaults, entry rules, red marks and the standard marking.
+#include <gtest/gtest.h>
+
+#include "core/menus.h"
+#include "core/sistema.h"
+#include "core/text/textos.h"
+#include "plataforma_teste.h"
+
+namespace zivu {
+namespace {
+
+class Configuracoes : public ::testing::Test {
+ protected:
+  teste::PlataformaTeste plat;
+  Sistema sis{plat};
+  Origem& o = sis.origem;
+
+  void linha(int r, std::initializer_list<const char*> textos, int c0 = 1) {
+    int c = c0;
+    for (const char* t : textos) o.DadosEntrada.cel(c++, r) = t;
+  }
+};
+
+TEST_F(Configuracoes, PadroesDaCriacao) {
+  EXPECT_EQ(o.cfg.AnoProj, "2026");
+  EXPECT_EQ(o.cfg.Mes_AnoX, 11);
+  EXPECT_EQ(o.Mes_AnoX_hint, "Mês 12");
+  EXPECT_EQ(o.Mes_Ano0_hint, "Mês 8");
+  EXPECT_EQ(o.cfg.NCasasDec, "3");
+  EXPECT_EQ(o.cfg.LinRel, "40");
+  EXPECT_EQ(o.cfg.Div_habitantes, "100000");
+  EXPECT_TRUE(o.cfg.Nao_Marcar);
+  EXPECT_TRUE(o.cfg.DoDo_geral);
+  EXPECT_TRUE(o.X_Anos && o.X_Dados && o.X_Titulos);
+  EXPECT_FALSE(o.MarcaPadrao_habilitado);
+  EXPECT_EQ(o.Informacoes[1], "A linha deve ser maior que 0 e menor ou igual a 10000");
+  // The window opens on "Configuração": every worksheet menu item is off.
+  for (bool b : sis.princ.menus) EXPECT_FALSE(b);
+}
+
+TEST_F(Configuracoes, MarcasVermelhasSeguemOsCampos) {
+  o.LinhaAnoInicialChange("0");
+  EXPECT_TRUE(o.X_Anos);
+  o.LinhaAnoInicialChange("10001");
+  EXPECT_TRUE(o.X_Anos);
+  o.LinhaAnoInicialChange("2");
+  EXPECT_FALSE(o.X_Anos);
+  EXPECT_TRUE(o.MarcaPadrao_habilitado);
+
+  o.ColunaInicialChange("C");
+  EXPECT_TRUE(o.X_Dados);
+  o.LinhaInicialChange("3");
+  EXPECT_FALSE(o.X_Dados);
+  o.LinhaInicialChange("");
+  EXPECT_TRUE(o.X_Dados);
+
+  o.Cols_AntClick();
+  EXPECT_FALSE(o.X_Titulos);
+  EXPECT_FALSE(o.cfg.Nao_Marcar);
+  o.Nao_MarcarClick();
+  EXPECT_TRUE(o.X_Titulos);
+
+  o.PadroesClick();
+  EXPECT_TRUE(o.X_Anos && o.X_Dados && o.X_Titulos);
+  EXPECT_FALSE(o.MarcaPadrao_habilitado);
+}
+
+TEST_F(Configuracoes, LinhaNegativaOuTextoNaoValemComoPosicao) {
+  o.LinhaAnoInicialChange("-5");
+  EXPECT_TRUE(o.X_Anos);
+  o.LinhaAnoInicialChange("abc");
+  EXPECT_TRUE(o.X_Anos);
+}
+
+TEST_F(Configuracoes, SaidaDeCampoVazioRestauraPadrao) {
+  o.cfg.AnoProj = "  ";
+  o.cfg.NCasasDec = "";
+  o.cfg.LinRel = "";
+  o.AnoProjExit();
+  o.NCasasDecExit();
+  o.LinRelExit();
+  EXPECT_EQ(o.cfg.AnoProj, "2026");
+  EXPECT_EQ(o.cfg.NCasasDec, "3");
+  EXPECT_EQ(o.cfg.LinRel, "40");
+}
+
+TEST_F(Configuracoes, AnosIntermediariosLigamTotaisEBotoesDosResultados) {
+  o.define_Anos_intermediarios(true);
+  EXPECT_TRUE(o.Outros_totais_habilitado);
+  EXPECT_TRUE(o.Grade_totais_habilitada);
+  EXPECT_TRUE(sis.simples.Ano_Projetado_habilitado);
+  EXPECT_TRUE(sis.quartis.Unir_resultados_habilitado);
+  o.define_Anos_intermediarios(false);
+  EXPECT_FALSE(o.Outros_totais_habilitado);
+  EXPECT_FALSE(sis.quartis.Ano_Projetado_habilitado);
+}
+
+TEST_F(Configuracoes, MarcacaoPadraoDeAnosAceitaSeparadoresEIgnora1900) {
+  linha(2, {"Código", "Nome", "1900", "1.991", "2000"});
+  o.LinhaAnoInicialChange("2");
+  o.MarcaPadraoClick();
+  EXPECT_EQ(o.QtdAnos, 2);
+  EXPECT_EQ(o.CelulasAno, (std::vector<CelulaAno>{{4, 2}, {5, 2}}));
+}
+
+TEST_F(Configuracoes, MarcacaoPadraoSemAnoNaoMarca) {
+  linha(2, {"Código", "Nome", "1900", "abc"});
+  o.LinhaAnoInicialChange("2");
+  o.MarcaPadraoClick();
+  EXPECT_TRUE(o.CelulasAno[0].vazia());
+}
+
+TEST_F(Configuracoes, MarcacaoPadraoDeDadosPrincipalETitulos) {
+  for (int r = 3; r <= 40; ++r)
+    for (int c = 3; c <= 6; ++c) o.DadosEntrada.cel(c, r) = "1";
+  o.LinhaInicialChange("3");
+  o.ColunaInicialChange("C");
+  o.Col_AntClick();
+  o.MarcaPadraoClick();
+  EXPECT_EQ(o.LinhaPrincipal, (Regiao{3, 3, 6, 3}));
+  EXPECT_EQ(o.AreasDados[0], (Regiao{3, 4, 6, 40}));
+  EXPECT_EQ(o.Titulos[0], (Regiao{2, 4, 2, 40}));
+  EXPECT_EQ(o.coord.Informativo, "Devem ser informadas duas células, uma para Ano Inicial e outra para Ano Final.");
+
+  o.Cols_AntClick();
+  o.MarcaPadraoClick();
+  EXPECT_EQ(o.Titulos[0], (Regiao{1, 4, 2, 40}));
+}
+
+TEST_F(Configuracoes, MarcacaoPadraoNaColunaANaoMarcaTitulos) {
+  o.DadosEntrada.cel(1, 3) = "1";
+  o.LinhaInicialChange("3");
+  o.ColunaInicialChange("A");
+  o.Cols_AntClick();
+  o.MarcaPadraoClick();
+  EXPECT_TRUE(o.Titulos[0].vazia());
+  // Empty cell below the start: the data area begins below its last row.
+  EXPECT_EQ(o.AreasDados[0], (Regiao{1, 4, 1, 3}));
+}
+
+TEST_F(Configuracoes, MarcacaoPadraoComCelulaInicialVaziaNaoMarcaDados) {
+  o.LinhaInicialChange("3");
+  o.ColunaInicialChange("C");
+  o.MarcaPadraoClick();
+  EXPECT_TRUE(o.AreasDados[0].vazia());
+  EXPECT_TRUE(o.LinhaPrincipal.vazia());
+}
+
+TEST(Menus, PaginasHabilitamItens) {
+  Princ p;
+  Habilita_Menus(p, 1);
+  for (bool b : p.menus) EXPECT_TRUE(b);
+  Habilita_Menus(p, 5);
+  EXPECT_TRUE(p.menus[Exportar1]);
+  EXPECT_TRUE(p.menus[Imprimir1]);
+  EXPECT_FALSE(p.menus[Copiar1]);
+  for (int i = Ano1; i <= Desmarcar1; ++i) EXPECT_FALSE(p.menus[i]);
+  Habilita_Menus(p, 2);
+  EXPECT_TRUE(p.menus[Copiar1]);
+  EXPECT_FALSE(p.menus[Colar1]);
+}
+
+}  // namespace
+}  // namespace zivu
