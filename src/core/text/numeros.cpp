@@ -87,7 +87,6 @@ std::string texto_geral(double x)
 
     const char ds = separador_decimal();
     std::string s;
-    s.reserve(24);
     if (x < 0) s += '-';
     if (expoente >= -5 && expoente < 15) {
         if (expoente >= 0) {

@@ -1,0 +1,202 @@
+#include "core/text/numeros.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <random>
+
+using namespace zivu;
+
+namespace {
+
+class Numeros : public ::testing::Test {
+protected:
+    void SetUp() override { definir_separador_decimal('.'); }
+    void TearDown() override { definir_separador_decimal('.'); }
+};
+
+TEST_F(Numeros, TextoGeralFixoECientifico)
+{
+    EXPECT_EQ(texto_geral(145), "145");
+    EXPECT_EQ(texto_geral(0.15), "0.15");
+    EXPECT_EQ(texto_geral(-50), "-50");
+    EXPECT_EQ(texto_geral(2.0 / 3), "0.666666666666667");
+    EXPECT_EQ(texto_geral(1e-6), "1E-6");
+    EXPECT_EQ(texto_geral(-1.2345e-6), "-1.2345E-6");
+    EXPECT_EQ(texto_geral(0.000012345), "0.000012345");
+    EXPECT_EQ(texto_geral(1e14), "100000000000000");
+    EXPECT_EQ(texto_geral(1e15), "1E15");
+    EXPECT_EQ(texto_geral(12345678901234567890.0), "1.23456789012346E19");
+    EXPECT_EQ(texto_geral(5e-324), "4.94065645841247E-324");
+    EXPECT_EQ(texto_geral(std::numeric_limits<double>::max()), "1.79769313486232E308");
+    EXPECT_EQ(texto_geral(0.0), "0");
+    EXPECT_EQ(texto_geral(-0.0), "0");
+}
+
+TEST_F(Numeros, TextoGeralArredondaAntesDeEscolherANotacao)
+{
+    EXPECT_EQ(texto_geral(999999999999999.9), "1E15");
+    EXPECT_EQ(texto_geral(9.999999999999999e-6), "0.00001");
+    EXPECT_EQ(texto_geral(9.99999999999999e-6), "9.99999999999999E-6");
+    EXPECT_EQ(texto_geral(0.9999999999999999), "1");
+}
+
+TEST_F(Numeros, TextoGeralEmpateExatoSeAfastaDoZero)
+{
+    // These doubles are exactly halfway at the 16th digit.
+    EXPECT_EQ(texto_geral(1000000000000005.0), "1.00000000000001E15");
+    EXPECT_EQ(texto_geral(-1000000000000005.0), "-1.00000000000001E15");
+    EXPECT_EQ(texto_geral(123456789012345.5), "123456789012346");
+    EXPECT_EQ(texto_geral(std::nextafter(123456789012345.5, 0.0)), "123456789012345");
+}
+
+TEST_F(Numeros, TextoGeralConcordaComArredondamentoExatoAleatorio)
+{
+    // Random bit patterns are never exact ties, so printf's rounding to 15
+    // digits names the same decimal; reading our text back must give it.
+    std::mt19937_64 gerador(20240611);
+    for (int i = 0; i < 20000; ++i) {
+        double x;
+        const uint64_t bits = gerador();
+        std::memcpy(&x, &bits, sizeof x);
+        if (!std::isfinite(x)) continue;
+        char ref[40];
+        std::snprintf(ref, sizeof ref, "%.14e", x);
+        const double esperado = std::strtod(ref, nullptr);
+        const std::string t = texto_geral(x);
+        ASSERT_EQ(para_real(t), esperado) << t;
+        const bool fixo = std::fabs(esperado) >= 1e-5 && std::fabs(esperado) < 1e15;
+        ASSERT_EQ(t.find('E') == std::string::npos, fixo) << t;
+        const std::string mantissa = t.substr(0, t.find('E'));
+        if (mantissa.find('.') != std::string::npos) {
+            ASSERT_NE(mantissa.back(), '0') << t;
+        }
+    }
+}
+
+TEST_F(Numeros, TextoDecimaisArredondaOValorBinarioExato)
+{
+    EXPECT_EQ(texto_decimais(0.125, 2), "0.13");
+    EXPECT_EQ(texto_decimais(0.0625, 3), "0.063");
+    EXPECT_EQ(texto_decimais(2.675, 2), "2.67");
+    EXPECT_EQ(texto_decimais(2.5, 0), "3");
+    EXPECT_EQ(texto_decimais(-2.5, 0), "-3");
+    EXPECT_EQ(texto_decimais(9.9996, 3), "10.000");
+    EXPECT_EQ(texto_decimais(-9.9996, 3), "-10.000");
+    EXPECT_EQ(texto_decimais(-0.0004, 3), "0.000");
+    EXPECT_EQ(texto_decimais(-0.4, 0), "0");
+    EXPECT_EQ(texto_decimais(145, 2), "145.00");
+    // 5e-16 is stored just above the tie, its neighbour below just below it.
+    EXPECT_EQ(texto_decimais(5e-16, 15), "0.000000000000001");
+    EXPECT_EQ(texto_decimais(std::nextafter(5e-16, 0.0), 15), "0.000000000000000");
+    EXPECT_EQ(texto_decimais(1e20, 1), "100000000000000000000.0");
+}
+
+TEST_F(Numeros, TextoDecimaisConcordaComPrintfForaDosEmpates)
+{
+    std::mt19937_64 gerador(7);
+    std::uniform_real_distribution<double> valor(-1e7, 1e7);
+    for (int i = 0; i < 20000; ++i) {
+        const double x = valor(gerador) * std::pow(10.0, -static_cast<int>(i % 12));
+        const int casas = i % 8;
+        char ref[64];
+        std::snprintf(ref, sizeof ref, "%.*f", casas, x);
+        std::string esperado = ref;
+        if (esperado[0] == '-' && esperado.find_first_not_of("-0.") == std::string::npos) esperado.erase(0, 1);
+        ASSERT_EQ(texto_decimais(x, casas), esperado) << x;
+    }
+}
+
+TEST_F(Numeros, MascaraECerquilhas)
+{
+    EXPECT_EQ(texto_mascara(0.125, "0.00"), "0.13");
+    EXPECT_EQ(texto_mascara(2.0 / 3, ""), "0.666666666666667");
+    EXPECT_EQ(texto_mascara(2.0 / 3, "0."), "0.666666666666667");
+    EXPECT_EQ(texto_0_cerquilhas(1.5), "1.5");
+    EXPECT_EQ(texto_0_cerquilhas(1.004), "1");
+    EXPECT_EQ(texto_0_cerquilhas(-0.001), "0");
+    EXPECT_EQ(texto_0_cerquilhas(-0.005), "-0.01");
+    EXPECT_EQ(texto_0_cerquilhas(100), "100");
+    EXPECT_EQ(texto_inteiro(std::numeric_limits<int64_t>::min()), "-9223372036854775808");
+}
+
+TEST_F(Numeros, SeparadorVirgulaEmTextosELeitura)
+{
+    definir_separador_decimal(',');
+    EXPECT_EQ(texto_geral(-1.25), "-1,25");
+    EXPECT_EQ(texto_geral(1.5e-7), "1,5E-7");
+    EXPECT_EQ(texto_mascara(0.0625, "0.000"), "0,063");
+    EXPECT_EQ(texto_0_cerquilhas(2.10), "2,1");
+    EXPECT_EQ(texto_0_cerquilhas(1000), "1000");
+    EXPECT_EQ(para_real("1,5"), 1.5);
+    EXPECT_EQ(para_real("1.5"), std::nullopt);
+    EXPECT_EQ(para_real(texto_geral(2.0 / 3)), 0.666666666666667);
+}
+
+TEST_F(Numeros, ParaInteiro)
+{
+    EXPECT_EQ(para_inteiro("  -12"), -12);
+    EXPECT_EQ(para_inteiro("+7"), 7);
+    EXPECT_EQ(para_inteiro("9223372036854775807"), std::numeric_limits<int64_t>::max());
+    EXPECT_EQ(para_inteiro("-9223372036854775808"), std::numeric_limits<int64_t>::min());
+    for (const char* t : {"", "  ", "-", "12 ", "1.0", "1,0", "9223372036854775808", "-9223372036854775809",
+                          "+-1", "- 5", "0x10", "\t5", "1e3", "٣"})
+        EXPECT_EQ(para_inteiro(t), std::nullopt) << t;
+}
+
+TEST_F(Numeros, ParaReal)
+{
+    EXPECT_EQ(para_real("5"), 5.0);
+    EXPECT_EQ(para_real("5."), 5.0);
+    EXPECT_EQ(para_real(".5"), 0.5);
+    EXPECT_EQ(para_real("  -1.5E+3  "), -1500.0);
+    EXPECT_EQ(para_real("+2e-2"), 0.02);
+    EXPECT_EQ(para_real("1.7976931348623157e308"), std::numeric_limits<double>::max());
+    EXPECT_EQ(para_real("4e-320"), 4e-320);
+    EXPECT_EQ(para_real("1e-400"), 0.0);
+    const auto menos_zero = para_real("-1e-400");
+    ASSERT_TRUE(menos_zero.has_value());
+    EXPECT_TRUE(*menos_zero == 0.0 && std::signbit(*menos_zero));
+    for (const char* t : {"", " ", ".", "-", "1e", "1e+", "e5", ".e5", "1.2.3", "1,5", "inf", "nan", "0x1p3",
+                          "1e400", "-1e400", "1 000", "1d5", "++1", "1e5.0", "\t1"})
+        EXPECT_EQ(para_real(t), std::nullopt) << t;
+}
+
+TEST_F(Numeros, ArredondaMetadesParaOPar)
+{
+    EXPECT_EQ(arredonda(2.5), 2.0);
+    EXPECT_EQ(arredonda(3.5), 4.0);
+    EXPECT_EQ(arredonda(-2.5), -2.0);
+    EXPECT_EQ(arredonda(0.5), 0.0);
+    EXPECT_EQ(arredonda(2.500001), 3.0);
+}
+
+TEST_F(Numeros, Potencia)
+{
+    EXPECT_EQ(potencia(0, 0), 1.0);
+    EXPECT_EQ(potencia(0, 3), 0.0);
+    EXPECT_EQ(potencia(0, 0.5), 0.0);
+    EXPECT_EQ(potencia(0, -2), std::nullopt);
+    EXPECT_EQ(potencia(0, -0.5), std::nullopt);
+    EXPECT_EQ(potencia(-2, 3), -8.0);
+    EXPECT_EQ(potencia(2, -2), 0.25);
+    EXPECT_EQ(potencia(-2, 0.5), std::nullopt);
+    EXPECT_EQ(potencia(10, 400), std::nullopt);
+    EXPECT_EQ(potencia(2, 2147483648.0), std::nullopt);  // beyond 32 bits: exp/log, overflows
+    // Binary exponentiation: 1.1^10 = 1.1^2 * 1.1^8, each square rounded.
+    const double f2 = 1.1 * 1.1, f8 = (f2 * f2) * (f2 * f2);
+    EXPECT_EQ(potencia(1.1, 10), f2 * f8);
+    EXPECT_EQ(potencia(2, 0.5), std::exp(0.5 * std::log(2.0)));
+}
+
+TEST_F(Numeros, Mensagens)
+{
+    EXPECT_EQ(msg_inteiro_invalido("12a"), "'12a' não é um valor inteiro válido.");
+    EXPECT_EQ(msg_real_invalido("1,2,3"), "'1,2,3' não é um valor real válido.");
+}
+
+}  // namespace
