@@ -34,6 +34,9 @@ struct Princ {
   int32_t Recarga_Ano = 0;
   TelaTotais tela_totais;
   std::string situacao;  // last status text
+  // Folder of the per-year result files when not the work folder's "Temp"
+  // (zivu-cli calcular --pasta); ends with "/" when set.
+  std::string PastaTemp;
 };
 
 class Sistema {

@@ -22,6 +22,7 @@ struct Simples {
   std::string Ano_Projetado_hint;
   std::vector<std::string> Esc_Ano_Projetado;
   int Esc_Ano_Projetado_indice = -1;
+  bool Anos_visivel = false;  // the year chooser panel is open
 };
 
 }  // namespace zivu

@@ -63,6 +63,14 @@ class Origem {
   int32_t TipoTotal = 0;
   int32_t IndiceTotal = 0;
 
+  // ---- calculation parameters set by the validation, and the run's state
+  int32_t MesesPesquisas = 0;   // months between the two surveys
+  int32_t MesesProjecao = 0;    // months from the second survey to the target year
+  std::string MascaraDecimais;  // "" or "0." followed by the decimals
+  int64_t TotalPrincipalSalvo = 0;
+  std::vector<int64_t> TotaisSecundariosSalvos;
+  double Diferenca = 0;         // expected minus obtained total of the last year
+
   // ---- totals sheet
   Grade Grade_totais;
   bool Grade_totais_editavel = false;
