@@ -1,0 +1,54 @@
+// The worksheet's import command.
+#include "core/files/arquivos.h"
+#include "core/files/gravador.h"
+#include "core/files/leitor.h"
+#include "core/sistema.h"
+#include "core/text/textos.h"
+
+namespace zivu {
+
+namespace {
+
+// Text after the last "." of the file name (the folders do not count); a
+// name without "." is read as text.
+std::string extensao_de(const std::string& caminho) {
+  const size_t barra = caminho.rfind('/');
+  const std::string_view nome =
+      std::string_view(caminho).substr(barra == std::string::npos ? 0 : barra + 1);
+  const size_t ponto = nome.rfind('.');
+  if (ponto == std::string_view::npos) return "TXT";
+  return std::string(nome.substr(ponto + 1));
+}
+
+}  // namespace
+
+void ImportarClick(Sistema& sis) {
+  DialogoArquivo dialogo;
+  dialogo.filtro = kFiltrosArquivos;
+  dialogo.pasta_inicial = pasta_sistema();
+  dialogo.titulo = "Importar";
+  if (auto escolha = sis.plat.abrir_arquivo(dialogo)) {
+    Importa_Arquivo(sis, escolha->nome);
+    return;
+  }
+  sis.origem.ListaObs();
+}
+
+bool Importa_Arquivo(Sistema& sis, const std::string& nome) {
+  sis.origem.CriarClick();
+  const std::string extensao = extensao_de(nome);
+  const std::string tipo = capitais(extensao);
+  bool lido = false;
+  if (tipo == "TXT" || tipo == "CSV") {
+    lido = Le_Arquivo(sis, nome, extensao, sis.origem.DadosEntrada);
+  } else if (sis.plat.mensagem("Método de importação ainda não definido.\r\rAbrir como ASCII?",
+                               "Aviso!", Botoes::SimNao, Icone::Aviso) == Resposta::Sim) {
+    lido = Le_Arquivo(sis, nome, "TXT", sis.origem.DadosEntrada);
+  }
+  sis.simples.Adaptar = false;
+  sis.quartis.Adaptar = false;
+  sis.origem.ListaObs();
+  return lido;
+}
+
+}  // namespace zivu

@@ -1,0 +1,178 @@
+// Loading a worksheet file (or a per-year result file) into a grid.
+#include "core/files/leitor.h"
+
+#include <algorithm>
+
+#include "core/files/arquivos.h"
+#include "core/files/leitor_interno.h"
+#include "core/sistema.h"
+#include "core/text/codificacao.h"
+
+namespace zivu {
+
+namespace {
+
+// The limits are the sheet's, whatever grid is the target.
+constexpr int kMaxLinhas = kLinhasPlanilha - 1;
+constexpr int kMaxColunas = kColunasPlanilha - 1;
+
+// A quoted field from the opening quote at `pos`: runs to the next lone
+// quote or the line's end; "" inside it stands for one quote. The character
+// after the closing quote is skipped as the separator.
+std::string_view Campo_Aspas(std::string_view linha, size_t& pos, std::string& apoio) {
+  size_t inicio = pos + 1;
+  size_t fecha = linha.find('"', inicio);
+  // Common case: no doubled quote, so the field is a plain slice of the line.
+  if (fecha == std::string_view::npos || fecha + 1 >= linha.size() || linha[fecha + 1] != '"') {
+    if (fecha == std::string_view::npos) {
+      pos = linha.size();
+      return linha.substr(inicio);
+    }
+    pos = fecha + 2;
+    return linha.substr(inicio, fecha - inicio);
+  }
+  apoio.clear();
+  for (;;) {
+    if (fecha == std::string_view::npos) {
+      apoio.append(linha.substr(inicio));
+      pos = linha.size();
+      return apoio;
+    }
+    apoio.append(linha.substr(inicio, fecha - inicio));
+    if (fecha + 1 < linha.size() && linha[fecha + 1] == '"') {
+      apoio += '"';
+      inicio = fecha + 2;
+      fecha = linha.find('"', inicio);
+      continue;
+    }
+    pos = fecha + 2;
+    return apoio;
+  }
+}
+
+// An unquoted field: runs to the next ";" (consumed) or the line's end.
+std::string_view Campo_Simples(std::string_view linha, size_t& pos) {
+  const size_t inicio = pos;
+  const size_t fim = linha.find(';', inicio);
+  if (fim == std::string_view::npos) {
+    pos = linha.size();
+    return linha.substr(inicio);
+  }
+  pos = fim + 1;
+  return linha.substr(inicio, fim - inicio);
+}
+
+// First line of the cell data: the one after the first "[FIM]" (exact), or
+// the file's first line when there is none.
+size_t inicio_dos_dados(const std::vector<std::string_view>& linhas) {
+  for (size_t i = 0; i < linhas.size(); ++i)
+    if (linhas[i] == "[FIM]") return i + 1;
+  return 0;
+}
+
+}  // namespace
+
+std::vector<std::string_view> divide_linhas(std::string_view texto) {
+  std::vector<std::string_view> linhas;
+  size_t inicio = 0;
+  const size_t n = texto.size();
+  while (inicio < n) {
+    size_t fim = texto.find_first_of("\r\n", inicio);
+    if (fim == std::string_view::npos) {
+      linhas.push_back(texto.substr(inicio));
+      break;
+    }
+    linhas.push_back(texto.substr(inicio, fim - inicio));
+    inicio = fim + ((texto[fim] == '\r' && fim + 1 < n && texto[fim + 1] == '\n') ? 2 : 1);
+  }
+  return linhas;
+}
+
+void mensagem_em_uso(Sistema& sis, const std::string& nome) {
+  sis.plat.mensagem("O arquivo " + nome + " pode estar em uso por outro programa/usuário.", "Erro!",
+                    Botoes::OK, Icone::Erro);
+}
+
+bool Le_Arquivo(Sistema& sis, const std::string& nome, const std::string& /*extensao*/,
+                Grade& grade) {
+  // CSV and TXT files are read alike.
+  const auto bytes = le_bytes(nome);
+  if (!bytes) {
+    mensagem_em_uso(sis, nome);
+    return false;
+  }
+  return Le_Conteudo(sis, nome, *bytes, grade);
+}
+
+bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, Grade& grade) {
+  Origem& origem = sis.origem;
+  const bool planilha = sis.princ.Recarga_Ano == 0;
+  const std::string texto = decodifica_arquivo(bytes);
+  const std::vector<std::string_view> linhas = divide_linhas(texto);
+
+  if (planilha) {
+    origem.EsvaziaPlanilhas();
+    if (!Le_Configuracao(sis, linhas)) {
+      mensagem_em_uso(sis, nome);
+      return false;
+    }
+  }
+
+  origem.legenda_janela = "DoDo :: " + nome;
+  sis.plat.cursor_espera(true);
+
+  int linha_atual = 1, mais_larga = 0, lidas = 0, mostradas = 0, ultima_lida = 0;
+  bool completo = true;
+  std::string apoio;
+  // The status text is only shown, so every 256th line is often enough, as
+  // long as the last line read is shown before any message.
+  auto mostra_lidas = [&] {
+    if (lidas == mostradas) return;
+    mostradas = lidas;
+    sis.status(std::to_string(lidas) + " linha(s) lida(s).");
+  };
+  for (size_t i = inicio_dos_dados(linhas); i < linhas.size(); ++i) {
+    if (linha_atual > kMaxLinhas) {
+      mostra_lidas();
+      sis.plat.mensagem("O arquivo possui mais de " + std::to_string(kMaxLinhas) + " linhas.",
+                        "Erro!", Botoes::OK, Icone::Erro);
+      completo = false;
+      break;
+    }
+    const std::string_view linha = linhas[i];
+    if ((++lidas & 0xFF) == 0) mostra_lidas();
+
+    size_t pos = 0;
+    int coluna = 0;
+    while (pos < linha.size() && coluna < kMaxColunas) {
+      const std::string_view campo =
+          linha[pos] == '"' ? Campo_Aspas(linha, pos, apoio) : Campo_Simples(linha, pos);
+      ++coluna;
+      if (grade.dentro(coluna, linha_atual)) grade.cel(coluna, linha_atual).assign(campo);
+    }
+    ultima_lida = linha_atual;
+    mais_larga = std::max(mais_larga, coluna);
+    if (pos < linha.size()) {
+      // A 27th field: the first 26 stay loaded and the load ends here.
+      mostra_lidas();
+      sis.plat.mensagem("O arquivo possui mais de " + std::to_string(kMaxColunas) + " colunas.",
+                        "Erro!", Botoes::OK, Icone::Erro);
+      completo = false;
+      break;
+    }
+    ++linha_atual;
+  }
+  mostra_lidas();
+
+  // The extent covers every row loaded, also when a message cut the load short,
+  // so an export or a calculation sees all that is on the sheet.
+  if (planilha) {
+    origem.UltimaColuna = mais_larga;
+    origem.UltimaLinha = ultima_lida;
+  }
+  origem.Anos_intermediariosClick();
+  sis.plat.cursor_espera(false);
+  return completo;
+}
+
+}  // namespace zivu
