@@ -2,20 +2,48 @@
 // the adjustment table and the quartile window's year loading.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zivu {
 
 class Sistema;
+struct Quartis;
 
 // Computes year `ano` with the quartile method and stores its files.
 // False when the run must be cancelled (the message was shown).
 bool Projeta_Ano_Quartis(Sistema& sis, const std::string& ano);
-// Statistics of the data area at the track bar's position.
-void Sel_AreaChange(Sistema& sis);
-// Loads the year selected in the quartile window's year list.
-void Aceitar_anoClick_Quartis(Sistema& sis);
+// Statistics of the data area at the track bar's position. False when they
+// could not be made (the message was shown; the previous ones stay).
+bool Sel_AreaChange(Sistema& sis);
+// Loads the year selected in the quartile window's year list. Does nothing
+// without a selection. False when a file could not be read (its message was
+// shown).
+bool Aceitar_anoClick_Quartis(Sistema& sis);
 // Applies the adjustment table to the union table and stores the year again.
-void AdaptarClick_Quartis(Sistema& sis);
+// False when the table could not be applied or the files not written.
+bool AdaptarClick_Quartis(Sistema& sis);
+
+// Steps of a year, callable on their own.
+void Ordem_por_Pop(Quartis& q);
+void Ordem_por_Tax(Quartis& q);
+// Builds Tab_Uniao and then the adjustment table; false when a rate could
+// not be computed (the message was shown).
+bool Une_Quartis_Excecoes(Sistema& sis, const std::string& ano);
+// The adjustment table; false when a projected population is not an integer
+// (the message was shown).
+bool Monta_Ajuste(Sistema& sis);
+// Statistics of block Sel_Area.posicao - 1; false when it has no records or
+// a rate could not be computed (the message was shown).
+bool ProcessaQuartis(Sistema& sis);
+// Header rows of the quartile listing grids for the year on screen.
+void Titulos_Quartis(Sistema& sis);
+
+// The exchange rule on one block's run [ini, fim) of a copy: for each i, for
+// each later j, exchange i and j when key(i) > key(j). Exchanges the indices
+// and keeps `chave` (the keys in copy order) in step.
+void ordena_por_trocas(std::vector<int32_t>& indices, std::vector<double>& chave, size_t ini,
+                       size_t fim);
 
 }  // namespace zivu

@@ -1,0 +1,141 @@
+#include "core/results/quartis.h"
+
+#include <optional>
+
+#include "core/files/arquivos.h"
+#include "core/files/gravador.h"
+#include "core/sistema.h"
+#include "core/text/numeros.h"
+
+namespace zivu {
+
+Quartis::Quartis()
+    : Tab_Quartil("Tab_Quartil", kColunasQuartil, 2),
+      Tab_quartil_ordem_pop("Tab_quartil_ordem_pop", kColunasQuartil, 2),
+      Tab_quartil_ordem_tax("Tab_quartil_ordem_tax", kColunasQuartil, 2),
+      Tab_Estatisticas("Tab_Estatisticas", kColunasEstatisticas, kLinhasEstatisticas),
+      Tab_Descricao("Tab_Descricao", kColunasDescricao, 2),
+      Tab_excecoes("Tab_excecoes", kColunasExcecoes, 2),
+      Tab_Uniao("Tab_Uniao", kColunasExcecoes, 2),
+      Tab_DUniao("Tab_DUniao", kColunasDUniao, 2) {}
+
+Grade& Quartis::tabela_partida_atual() {
+  switch (tabela_partida) {
+    case TabelaPartida::OrdemPop: return Tab_quartil_ordem_pop;
+    case TabelaPartida::OrdemTax: return Tab_quartil_ordem_tax;
+    case TabelaPartida::Original: break;
+  }
+  return Tab_Quartil;
+}
+
+// ---- "Estatísticas" page
+
+void Tab_EstatisticasSeleciona(Quartis& q, int coluna, int linha) {
+  q.est_col = coluna;
+  q.est_lin = linha;
+  Tab_EstatisticasClick(q);
+}
+
+void Tab_EstatisticasClick(Quartis& q) {
+  Grade& e = q.Tab_Estatisticas;
+  e.escreve(0, 0, std::to_string(q.est_col) + " x " + std::to_string(q.est_lin));
+  q.Ver_grupo = false;
+  if (q.est_col < 6 && q.est_lin < 9) q.Ver_grupo = e.le(q.est_col, q.est_lin) != "0";
+}
+
+PinturaEstatistica Tab_EstatisticasDrawCell(int c, int r) {
+  PinturaEstatistica p;
+  if (c != 0 && r != 0 && r != 12) return p;
+  p.propria = true;
+  if (r == 0 && (c == 1 || c == 3 || c == 5))
+    p.cor = CorEstatistica::BrancoSobrePreto;
+  else if (r == 0 && (c == 2 || c == 4))
+    p.cor = CorEstatistica::AmareloSobreCinza;
+  else if (c == 0 && (r == 1 || r == 2 || r == 5 || r == 6))
+    p.cor = CorEstatistica::BrancoSobrePreto;
+  else if (c == 0 && (r == 3 || r == 4 || r == 7 || r == 8))
+    p.cor = CorEstatistica::AmareloSobreCinza;
+  else if (r == 12 && c >= 1 && c <= 4)
+    p.cor = CorEstatistica::BrancoNegritoSobreVermelho;
+  return p;
+}
+
+int grupo_da_celula(int coluna, int linha) {
+  if (coluna < 1 || coluna > 5 || linha < 1 || linha > 8) return 0;
+  return 5 * ((linha - 1) / 2) + coluna;
+}
+
+void Ver_grupoClick(Sistema& sis) {
+  Quartis& q = sis.quartis;
+  const int g = grupo_da_celula(q.est_col, q.est_lin);
+  const Grade& d = q.Tab_Descricao;
+  if (g != 0) {
+    int r = 1;
+    for (; r < d.linhas() && !d.cel(1, r).empty(); ++r) {
+      if (para_inteiro(d.cel(1, r)) == g) {
+        q.desc_col = 2;
+        q.desc_lin = r;
+        break;
+      }
+    }
+    if (r >= d.linhas())
+      sis.plat.mensagem("Fim da tabela atingido e nada encontrado.", "Erro!", Botoes::OK, Icone::Erro);
+  }
+  q.pagina = PaginaQuartis::Registros_descritos;
+}
+
+// ---- year chooser
+
+void Ano_ProjetadoClick(Quartis& q) {
+  q.Anos_visivel = true;
+  q.barra3_habilitado = false;
+}
+
+void Cancelar_anoClick(Quartis& q) {
+  q.Anos_visivel = false;
+  q.barra3_habilitado = true;
+}
+
+// ---- exports
+
+namespace {
+
+std::optional<EscolhaArquivo> dialogo_salvar(Sistema& sis) {
+  DialogoArquivo d;
+  d.filtro = kFiltrosArquivos;
+  return sis.plat.salvar_arquivo(d);
+}
+
+// CSV (filter 1) or DAT (filter 2) of a grid; rows and columns for the CSV.
+bool exporta(Sistema& sis, const Grade& grade, int linhas, int colunas, bool sempre_csv = false) {
+  const std::optional<EscolhaArquivo> escolha = dialogo_salvar(sis);
+  if (!escolha) return false;
+  try {
+    if (sempre_csv || escolha->filtro == 1)
+      Grava_CSV(sis, escolha->nome, "CSV", grade, linhas, colunas);
+    else if (escolha->filtro == 2)
+      Grava_DAT(escolha->nome + ".DAT", grade);
+    else
+      return false;
+  } catch (const ErroArquivo& e) {
+    sis.plat.erro_geral(e.what());
+    return false;
+  }
+  return true;
+}
+
+bool exporta_grade(Sistema& sis, const Grade& g, bool sempre_csv = false) {
+  return exporta(sis, g, g.linhas() - 1, g.colunas() - 1, sempre_csv);
+}
+
+}  // namespace
+
+// The listing grids are written to their own extent: the worksheet's extent
+// would cut the populations and the rate off a narrow worksheet.
+bool Exportar_TPClick(Sistema& sis) { return exporta_grade(sis, sis.quartis.tabela_partida_atual()); }
+bool Exportar_EstClick(Sistema& sis) { return exporta_grade(sis, sis.quartis.Tab_Estatisticas); }
+bool Exportar_DescClick(Sistema& sis) { return exporta_grade(sis, sis.quartis.Tab_Descricao); }
+bool Exportar_excClick(Sistema& sis) { return exporta_grade(sis, sis.quartis.Tab_excecoes); }
+bool Exportar_UniaoClick(Sistema& sis) { return exporta_grade(sis, sis.quartis.Tab_Uniao, true); }
+
+}  // namespace zivu
