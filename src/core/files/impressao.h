@@ -1,0 +1,37 @@
+// Page layout of a printed grid: fixed-width text pages with a dated title,
+// the header row on every page and a page-number footer.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zivu {
+
+class Grade;
+class Sistema;
+
+// The grid laid out as the DAT file is: the header line from row 0 and one
+// line per row up to the last filled one. Both empty when nothing is filled.
+struct LinhasTabela {
+  std::string cabecalho;
+  std::vector<std::string> dados;
+};
+LinhasTabela Linhas_Tabela(const Grade& grade);
+
+// One printed page, line by line; its last line is the footer "Página N".
+using Pagina = std::vector<std::string>;
+
+// Pages of `linrel` data lines each, the last one padded with empty lines so
+// every footer stands at the same place. `data_titulo` is the date followed
+// by the caller's title. A `linrel` below 1 puts every line on one page.
+std::vector<Pagina> Paginas_Tabela(const LinhasTabela& linhas, std::string_view data_titulo,
+                                   int linrel);
+
+// What "Imprimir" sends to the printer for `grade`: no pages when nothing is
+// filled; when the worksheet's "Linhas de relatório" is not a whole number
+// the conversion message is shown and no pages are returned.
+std::vector<Pagina> Imprime_Tabela(Sistema& sis, const Grade& grade, std::string_view data,
+                                   std::string_view titulo);
+
+}  // namespace zivu
