@@ -19,6 +19,8 @@ class PlataformaCli : public Plataforma {
                     Icone icone) override;
 
   int mensagens() const { return mensagens_; }
+  // The answer given to the questions that follow.
+  void define_resposta(Resposta r) { resposta_ = r; }
 
  private:
   std::ostream& saida_;

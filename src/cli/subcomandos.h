@@ -21,6 +21,7 @@ struct Subcomando {
 };
 
 extern const Subcomando kExportar;
+extern const Subcomando kCalcular;
 
 std::span<const Subcomando* const> subcomandos();
 
