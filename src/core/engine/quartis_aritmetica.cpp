@@ -1,5 +1,6 @@
 // Arithmetic of the quartile engine. C++ does not raise on a division by zero
 // or an overflow, so every step checks its result and cancels the year.
+#include <cmath>
 #include <optional>
 
 #include "core/engine/quartis_interno.h"
@@ -56,6 +57,12 @@ double projeta(const Base& base, double p0, double p1) {
   const double Ai = divide(p1 - p0, base.B1 - base.B0);
   const double Bi = confere(p0 - Ai * base.B0);
   return confere(Ai * base.PX + Bi);
+}
+
+double arredonda_resultado(double P) {
+  const double R = arredonda(P);
+  if (!(std::fabs(R) < 1e15)) falha_calculo();
+  return R;
 }
 
 double le_numero(const Grade& g, int c, int r) {

@@ -28,10 +28,12 @@ void textos_fixos(Grade& e, const std::string& divisor) {
   e.cel(0, 10) = "Total %";
   e.cel(1, 12) = "Os quartis";
   static const char* const nomes[] = {"Mínimo", "Mediano", "Máximo"};
+  static const char* const qs[] = {"Q1 =", "Q2 =", "Q3 ="};
+  static const char* const ts[] = {"T1 =", "T2 =", "T3 ="};
   for (int i = 0; i < 3; ++i) {
     e.cel(0, 13 + i) = nomes[i];
-    e.cel(1, 13 + i) = "Q" + std::to_string(i + 1) + " =";
-    e.cel(3, 13 + i) = "T" + std::to_string(i + 1) + " =";
+    e.cel(1, 13 + i) = qs[i];
+    e.cel(3, 13 + i) = ts[i];
   }
 }
 
@@ -81,7 +83,7 @@ void descreve(Sistema& sis, size_t f, size_t l) {
       d.cel(9, linha) = texto_geral(reg.taxa);
       const double p0 = le_numero(d, 7, linha);
       const double p1 = le_numero(d, 8, linha);
-      const double R = arredonda(projeta(base, p0, p1));
+      const double R = arredonda_resultado(projeta(base, p0, p1));
       d.cel(10, linha) = texto_geral(R);
       const double razao = divide(R, p1);
       const std::string texto = texto_geral(taxa_anual(razao < 0 ? -razao : razao, meses));

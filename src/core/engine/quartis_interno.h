@@ -40,6 +40,9 @@ struct Base {
 Base base_do_bloco(const Sistema& sis, size_t k);
 // P = Ai * PX + Bi with Ai = (p1 - p0) / (B1 - B0), Bi = p0 - Ai * B0.
 double projeta(const Base& base, double p0, double p1);
+// round(P), halves to even; a result whose plain text would not read back as
+// an integer (10^15 and beyond) fails.
+double arredonda_resultado(double P);
 
 // A worksheet number: separators removed, then the floating conversion; a
 // failure cancels with the conversion message.

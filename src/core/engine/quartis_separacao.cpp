@@ -107,7 +107,7 @@ void separa(Sistema& sis, int64_t meses_ano) {
       const double p0 = static_cast<double>(le_inteiro(t0));
       const double p1 = static_cast<double>(le_inteiro(t1));
       exc.cel(8, linha) = texto_geral(taxa_anual(divide(p1, p0), o.MesesPesquisas));
-      const double R = arredonda(projeta(base, p0, p1));
+      const double R = arredonda_resultado(projeta(base, p0, p1));
       exc.cel(9, linha) = texto_geral(R);
       // Only this rate may fail without cancelling the year.
       try {

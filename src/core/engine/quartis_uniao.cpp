@@ -61,7 +61,7 @@ void une(Sistema& sis, const std::string& ano) {
         ++linha;
         uni.cel(0, linha) = std::to_string(linha);
         for (int c = 1; c <= 8; ++c) uni.cel(c, linha) = tab.cel(c, i + 1);
-        const double R = arredonda(projeta(base, reg.pop0, reg.pop1));
+        const double R = arredonda_resultado(projeta(base, reg.pop0, reg.pop1));
         uni.cel(9, linha) = texto_geral(R);
         const double taxa = taxa_anual(divide(R < 0 ? -R : R, reg.pop1), meses);
         std::string texto = texto_mascara(taxa, o.MascaraDecimais);
