@@ -1,0 +1,138 @@
+#include "core/files/arquivos.h"
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "core/files/auxiliar_arquivos.h"
+
+namespace zivu::teste {
+namespace {
+
+std::vector<std::string> conteudo(const std::string& pasta) {
+  std::vector<std::string> nomes;
+  for (const auto& e : std::filesystem::directory_iterator(pasta)) nomes.push_back(e.path().filename());
+  std::sort(nomes.begin(), nomes.end());
+  return nomes;
+}
+
+TEST(Arquivos, ReadsWholeFileOrNothing) {
+  PastaTemporaria pasta;
+  const std::string bytes("a\0b\r\n\xFF", 6);
+  escreve_tudo(pasta / "f", bytes);
+  EXPECT_EQ(le_bytes(pasta / "f"), bytes);
+  EXPECT_EQ(le_bytes(pasta / "nao"), std::nullopt);
+  EXPECT_EQ(le_bytes(pasta.caminho()), std::nullopt);  // a folder
+}
+
+TEST(Arquivos, SafeWriteReplacesAndLeavesNoTemporaryFile) {
+  PastaTemporaria pasta;
+  escreve_tudo(pasta / "f.csv", "old contents");
+  grava_seguro(pasta / "f.csv", "new");
+  EXPECT_EQ(le_tudo(pasta / "f.csv"), "new");
+  EXPECT_EQ(conteudo(pasta.caminho()), (std::vector<std::string>{"f.csv"}));
+}
+
+TEST(Arquivos, FailedSafeWriteThrowsAndLeavesFolderAsItWas) {
+  PastaTemporaria pasta;
+  std::filesystem::create_directory(pasta / "alvo");
+  EXPECT_THROW(grava_seguro(pasta / "alvo", "x"), ErroArquivo);
+  EXPECT_EQ(conteudo(pasta.caminho()), (std::vector<std::string>{"alvo"}));
+  EXPECT_THROW(grava_seguro(pasta / "falta/f", "x"), ErroArquivo);
+}
+
+TEST(Arquivos, TextIsWrittenInFileEncoding) {
+  PastaTemporaria pasta;
+  grava_texto(pasta / "a", "Áreas\r\n");
+  EXPECT_EQ(le_tudo(pasta / "a"), "\xC1reas\r\n");
+  grava_texto(pasta / "b", "€Ω");
+  EXPECT_EQ(le_tudo(pasta / "b"), "\xEF\xBB\xBF€Ω");
+}
+
+TEST(Arquivos, ExistsMeansAFileNotAFolder) {
+  PastaTemporaria pasta;
+  escreve_tudo(pasta / "f", "");
+  EXPECT_TRUE(existe_arquivo(pasta / "f"));
+  EXPECT_FALSE(existe_arquivo(pasta / "g"));
+  EXPECT_FALSE(existe_arquivo(pasta.caminho()));
+}
+
+TEST(Arquivos, WorkFolderFromEnvironmentIsCreated) {
+  PastaTemporaria pasta;
+  const char* antes = std::getenv("ZIVU_HOME");
+  const std::string guardado = antes ? antes : "";
+  ::setenv("ZIVU_HOME", (pasta / "home/zivu").c_str(), 1);
+  EXPECT_EQ(pasta_trabalho(), pasta / "home/zivu/");
+  EXPECT_TRUE(std::filesystem::is_directory(pasta / "home/zivu"));
+  if (antes)
+    ::setenv("ZIVU_HOME", guardado.c_str(), 1);
+  else
+    ::unsetenv("ZIVU_HOME");
+}
+
+TEST(Arquivos, SystemFolderIsTheExecutablesFolder) {
+  const std::string pasta = pasta_sistema();
+  ASSERT_FALSE(pasta.empty());
+  EXPECT_EQ(pasta.back(), '/');
+  EXPECT_TRUE(std::filesystem::exists(pasta + "zivu_core_tests"));
+}
+
+TEST(Mascara, MatchesAsAWindowsFileList) {
+  EXPECT_TRUE(casa_mascara("SR2005.CSV", "S*.*"));
+  EXPECT_TRUE(casa_mascara("SA2005", "S*.*"));  // no dot, still matches "*.*"
+  EXPECT_TRUE(casa_mascara("sa2005", "S*.*"));
+  EXPECT_TRUE(casa_mascara("S", "S*.*"));
+  EXPECT_FALSE(casa_mascara("QA2005", "S*.*"));
+  EXPECT_FALSE(casa_mascara("XS2005", "S*.*"));
+  EXPECT_TRUE(casa_mascara("qr2005.csv", "Q*.*"));
+  EXPECT_TRUE(casa_mascara("a.b.c", "*.c"));
+  EXPECT_FALSE(casa_mascara("abc", "*.c"));
+  EXPECT_TRUE(casa_mascara("ção.x", "??o.*"));  // "?" is one character
+  EXPECT_FALSE(casa_mascara("ção.x", "?o.*"));
+}
+
+TEST(Mascara, EmptyingAFolderRemovesOnlyMatchingFiles) {
+  PastaTemporaria pasta;
+  for (const char* n : {"SA2005", "SO2005", "SR2005.CSV", "sr2006.csv", "QA2005", "QR2005.CSV"})
+    escreve_tudo(pasta / n, "x");
+  std::filesystem::create_directory(pasta / "Sub");
+  EXPECT_TRUE(Esvazia_Pasta(pasta.caminho(), "S*.*"));
+  EXPECT_EQ(conteudo(pasta.caminho()), (std::vector<std::string>{"QA2005", "QR2005.CSV", "Sub"}));
+  EXPECT_TRUE(Esvazia_Pasta(pasta / "nao_existe", "S*.*"));
+  // The folder may be given without its final "/".
+  std::string sem_barra = pasta.caminho();
+  sem_barra.pop_back();
+  EXPECT_TRUE(Esvazia_Pasta(sem_barra, "Q*.*"));
+  EXPECT_EQ(conteudo(pasta.caminho()), (std::vector<std::string>{"Sub"}));
+}
+
+// An immutable file cannot be deleted even by root; needs a file system that
+// supports the flag.
+bool torna_imutavel(const std::string& caminho, bool imutavel) {
+  const int fd = ::open(caminho.c_str(), O_RDONLY);
+  if (fd < 0) return false;
+  int flags = 0;
+  bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+  if (ok) {
+    flags = imutavel ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+    ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+  }
+  ::close(fd);
+  return ok;
+}
+
+TEST(Mascara, EmptyingStopsAtTheFirstFileThatCannotBeDeleted) {
+  PastaTemporaria pasta;
+  for (const char* n : {"SA", "SB", "SC"}) escreve_tudo(pasta / n, "x");
+  if (!torna_imutavel(pasta / "SB", true)) GTEST_SKIP() << "no immutable files here";
+  const bool resultado = Esvazia_Pasta(pasta.caminho(), "S*.*");
+  torna_imutavel(pasta / "SB", false);
+  EXPECT_FALSE(resultado);
+  EXPECT_EQ(conteudo(pasta.caminho()), (std::vector<std::string>{"SB", "SC"}));
+}
+
+}  // namespace
+}  // namespace zivu::teste

@@ -1,0 +1,174 @@
+#include "core/files/configuracao_arquivo.h"
+
+#include <gtest/gtest.h>
+
+#include "core/files/auxiliar_arquivos.h"
+#include "core/files/gravador.h"
+#include "core/sistema.h"
+#include "core/text/numeros.h"
+#include "plataforma_teste.h"
+
+namespace zivu::teste {
+namespace {
+
+const char* const kLeitura = "Leitura impossível. Arquivo em uso ou corrompido.";
+const char* const kGravacao = "Gravação impossível. Meio inválido ou arquivo em uso.";
+
+void espera_tudo_igual(const Configuracao& a, const Configuracao& b) {
+  espera_configuracao_igual(a, b);
+  EXPECT_EQ(a.LinhaAnoInicial, b.LinhaAnoInicial);
+  EXPECT_EQ(a.LinhaInicial, b.LinhaInicial);
+  EXPECT_EQ(a.ColunaInicial, b.ColunaInicial);
+  EXPECT_EQ(a.LinhaP, b.LinhaP);
+  EXPECT_EQ(a.Col_Ant, b.Col_Ant);
+  EXPECT_EQ(a.Nao_Marcar, b.Nao_Marcar);
+  EXPECT_EQ(a.Cols_Ant, b.Cols_Ant);
+  EXPECT_EQ(a.LinRel, b.LinRel);
+}
+
+class ArquivoConfiguracao : public ::testing::Test {
+ protected:
+  void SetUp() override { definir_separador_decimal('.'); }
+  PlataformaTeste plat;
+  Sistema sis{plat};
+  Origem& o = sis.origem;
+  PastaTemporaria pasta;
+};
+
+TEST_F(ArquivoConfiguracao, DefaultsAreSavedAsTheRecordAndEmptyEditsShowZero) {
+  EXPECT_TRUE(Salva_Configuracao(sis, pasta / "p.cfg"));
+  const std::string esperado(
+      "\0\0\0\0" "\0\x01\0\0" "\0\0\0\0" "\0\0" "\x01\0" "\xEA\x07\0\0" "\0\x01\0\0"
+      "\x03\0\0\0" "\x28\0\0\0" "\xA0\x86\x01\0" "\x07\0\0\0" "\x08\0\0\0" "\x0B\0\0\0"
+      "\0\0\0\0" "\x01" "A" "\x01" "B" "\x01" "C" "\x01" "D",
+      60);
+  EXPECT_EQ(le_tudo(pasta / "p.cfg"), esperado);
+  EXPECT_EQ(o.cfg.LinhaAnoInicial, "0");
+  EXPECT_EQ(o.cfg.LinhaInicial, "0");
+  EXPECT_TRUE(o.X_Anos);  // row 0 is no valid row
+  EXPECT_TRUE(plat.mensagens.empty());
+}
+
+TEST_F(ArquivoConfiguracao, LoadSetsEveryControlThroughItsRules) {
+  o.Ano(3, 3);
+  o.DadosEntrada.cel(1, 1) = "kept";
+  EXPECT_TRUE(Abre_Configuracao(sis, dados("config_cols_ant.cfg")));
+  const Configuracao& c = o.cfg;
+  EXPECT_EQ(c.LinhaAnoInicial, "2");
+  EXPECT_FALSE(c.Col_Ant);
+  EXPECT_FALSE(c.Nao_Marcar);
+  EXPECT_TRUE(c.Cols_Ant);
+  EXPECT_EQ(c.LinhaInicial, "3");
+  EXPECT_EQ(c.ColunaInicial, "C");
+  EXPECT_FALSE(c.LinhaP);
+  EXPECT_EQ(c.AnoProj, "2025");
+  EXPECT_TRUE(c.Anos_intermediarios);
+  EXPECT_FALSE(c.DoDo_geral);
+  EXPECT_TRUE(c.DoDo_bloco);
+  EXPECT_TRUE(c.Aproximar);
+  EXPECT_EQ(c.NCasasDec, "2");
+  EXPECT_EQ(c.LinRel, "55");
+  EXPECT_EQ(c.Div_habitantes, "75000");
+  EXPECT_EQ(c.Mes_Ano0, 0);
+  EXPECT_EQ(c.Mes_Ano1, 11);
+  EXPECT_EQ(c.Mes_AnoX, 5);
+  EXPECT_TRUE(c.Existe_cd_maior);
+  EXPECT_FALSE(c.Existe_nome_maior);
+  EXPECT_TRUE(c.Existe_cd_menor);
+  EXPECT_FALSE(c.Existe_nome_menor);
+  EXPECT_EQ(c.Cd_maior, "E");
+  EXPECT_EQ(c.Nome_maior, "F");
+  EXPECT_EQ(c.Cd_menor, "");
+  EXPECT_EQ(c.Nome_menor, "Z");
+  // Red marks and handlers followed the values.
+  EXPECT_FALSE(o.X_Anos);
+  EXPECT_FALSE(o.X_Dados);
+  EXPECT_FALSE(o.X_Titulos);
+  EXPECT_TRUE(o.MarcaPadrao_habilitado);
+  EXPECT_TRUE(o.Outros_totais_habilitado);
+  // Marks and cells are never touched.
+  EXPECT_EQ(o.CelulasAno[0], (CelulaAno{3, 3}));
+  EXPECT_EQ(o.DadosEntrada.cel(1, 1), "kept");
+}
+
+TEST_F(ArquivoConfiguracao, SavedSettingsComeBack) {
+  o.define_Nao_Marcar(true);
+  o.LinhaAnoInicialChange("12");
+  o.cfg.Mes_Ano0 = 3;
+  o.cfg.Existe_nome_menor = true;
+  o.cfg.Nome_menor = "Q";
+  o.cfg.LinRel = "";
+  ASSERT_TRUE(Salva_Configuracao(sis, pasta / "c.cfg"));
+  const Configuracao salva = o.cfg;
+  EXPECT_EQ(salva.LinRel, "0");
+  o.PadroesClick();
+  o.define_Col_Ant(true);
+  ASSERT_TRUE(Abre_Configuracao(sis, pasta / "c.cfg"));
+  espera_tudo_igual(o.cfg, salva);
+  EXPECT_TRUE(o.cfg.Nao_Marcar);
+  EXPECT_FALSE(o.cfg.Col_Ant);
+  EXPECT_FALSE(o.cfg.Cols_Ant);
+}
+
+TEST_F(ArquivoConfiguracao, ShortFileIsRefusedAndLongerFileReadsFirst60Bytes) {
+  const Configuracao antes = o.cfg;
+  EXPECT_FALSE(Abre_Configuracao(sis, dados("config_59_bytes.cfg")));
+  ASSERT_EQ(plat.mensagens.size(), 1u);
+  EXPECT_EQ(plat.mensagens[0].texto, kLeitura);
+  EXPECT_EQ(plat.mensagens[0].titulo, "Falha!");
+  espera_tudo_igual(o.cfg, antes);
+  EXPECT_TRUE(Abre_Configuracao(sis, dados("config_61_bytes.cfg")));
+  EXPECT_EQ(o.cfg.AnoProj, "2031");
+}
+
+TEST_F(ArquivoConfiguracao, ValuesTheSettingsCannotTakeChangeNothing) {
+  o.LinhaAnoInicialChange("7");
+  o.cfg.AnoProj = "1999";
+  const Configuracao antes = o.cfg;
+  for (const char* nome : {"config_month_12.cfg", "config_flag_2.cfg", "config_lower_letter.cfg"}) {
+    plat.mensagens.clear();
+    EXPECT_FALSE(Abre_Configuracao(sis, dados(nome))) << nome;
+    ASSERT_EQ(plat.mensagens.size(), 1u) << nome;
+    EXPECT_EQ(plat.mensagens[0].texto, kLeitura);
+    espera_tudo_igual(o.cfg, antes);
+  }
+}
+
+TEST_F(ArquivoConfiguracao, MissingFileGivesReadingMessage) {
+  EXPECT_FALSE(Abre_Configuracao(sis, pasta / "nao.cfg"));
+  ASSERT_EQ(plat.mensagens.size(), 1u);
+  EXPECT_EQ(plat.mensagens[0].texto, kLeitura);
+}
+
+TEST_F(ArquivoConfiguracao, ValueOver32BitsGivesWritingMessageAndKeepsOldFile) {
+  escreve_tudo(pasta / "v.cfg", "old");
+  o.cfg.Div_habitantes = "2147483648";
+  EXPECT_FALSE(Salva_Configuracao(sis, pasta / "v.cfg"));
+  ASSERT_EQ(plat.mensagens.size(), 1u);
+  EXPECT_EQ(plat.mensagens[0].texto, kGravacao);
+  EXPECT_EQ(plat.mensagens[0].titulo, "Falha!");
+  EXPECT_EQ(le_tudo(pasta / "v.cfg"), "old");
+  plat.mensagens.clear();
+  EXPECT_FALSE(Salva_Configuracao(sis, pasta / "falta/v.cfg"));
+  ASSERT_EQ(plat.mensagens.size(), 1u);
+  EXPECT_EQ(plat.mensagens[0].texto, kGravacao);
+}
+
+TEST_F(ArquivoConfiguracao, DialogsUseTheCfgFilterAndWorksheetDialogsKeepTheirs) {
+  plat.escolhas.push_back(EscolhaArquivo{pasta / "d.cfg", 1});
+  SalvaConfClick(sis);
+  plat.escolhas.push_back(EscolhaArquivo{pasta / "d.cfg", 1});
+  AbreConfClick(sis);
+  ExportarClick(sis);
+  ASSERT_EQ(plat.dialogos.size(), 3u);
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(plat.dialogos[i].filtro, "CFG (Arq. de configuração)|*.CFG");
+    EXPECT_EQ(plat.dialogos[i].extensao_padrao, "*.cfg");
+  }
+  EXPECT_EQ(plat.dialogos[2].filtro, kFiltrosArquivos);
+  EXPECT_EQ(le_tudo(pasta / "d.cfg").size(), 60u);
+  EXPECT_TRUE(plat.mensagens.empty());
+}
+
+}  // namespace
+}  // namespace zivu::teste

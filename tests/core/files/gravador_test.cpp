@@ -1,0 +1,247 @@
+#include "core/files/gravador.h"
+
+#include <gtest/gtest.h>
+
+#include "core/files/arquivos.h"
+#include "core/files/auxiliar_arquivos.h"
+#include "core/sistema.h"
+#include "core/text/numeros.h"
+#include "plataforma_teste.h"
+
+namespace zivu::teste {
+namespace {
+
+class Gravacao : public ::testing::Test {
+ protected:
+  void SetUp() override { definir_separador_decimal(','); }
+
+  // Years C1 and D1 (1991, 2000), principal line, two secondary lines, data
+  // and title areas, a totals sheet for 2001..2003.
+  void planilha_marcada() {
+    Grade& d = o.DadosEntrada;
+    d.cel(3, 1) = "1991";
+    d.cel(4, 1) = "2000";
+    d.cel(2, 2) = "Total";
+    d.cel(2, 3) = "Vila \"Nova\"";
+    o.UltimaColuna = 4;
+    o.UltimaLinha = 6;
+    o.Ano(3, 1);
+    o.Ano(4, 1);
+    o.Principal(3, 2, 4, 2);
+    o.TotalPrincipal = 4800;
+    o.SubDivisao(3, 3, 4, 3);
+    o.SubDivisao(3, 5, 4, 5);
+    o.TotaisSecundarios = {3000, 1800};
+    o.Dados(3, 4, 4, 4);
+    o.Dados(3, 6, 4, 6);
+    o.Fixos(1, 4, 2, 6);
+    o.cfg.AnoProj = "2003";
+    o.define_Anos_intermediarios(true);
+    o.Outros_totaisClick();
+    o.Grade_totais.cel(2, 1) = "4000";
+  }
+
+  PlataformaTeste plat;
+  Sistema sis{plat};
+  Origem& o = sis.origem;
+  PastaTemporaria pasta;
+};
+
+TEST_F(Gravacao, BlockOfTheDefaultWorksheet) {
+  EXPECT_EQ(bloco_configuracao(sis),
+            "[INICIO]\r\n<ANO_OBJETIVO>\r\n2026\r\nNAO PROJETAR ANOS INTERMEDIARIOS\r\n"
+            "<LSECUNDARIA>\r\nDoDo geral\r\n<APROXIMAR>\r\nNão aproximar\r\n3\r\n"
+            "<POPQUARTIL>\r\n100000\r\n<MESES>\r\nAgosto\r\nSetembro\r\nDezembro\r\n"
+            "<REFQUARTIL>\r\n0-A\r\n0-B\r\n0-C\r\n0-D\r\n<ANOS>\r\n<PRINCIPAL>\r\n<SECUNDARIA>\r\n"
+            "<PLANILHA DE TOTAIS>\r\nÁreas;;;\r\n;;;\r\n<DADOS>\r\n<TITULO>\r\n[FIM]\r\n");
+}
+
+TEST_F(Gravacao, BlockWithMarksTotalsAndSettings) {
+  planilha_marcada();
+  o.define_DoDo_bloco(true);
+  o.cfg.Aproximar = true;
+  o.cfg.NCasasDec = " 2";
+  o.cfg.Existe_nome_maior = true;
+  o.cfg.Nome_maior = " ";
+  o.cfg.Cd_menor = "";
+  EXPECT_EQ(bloco_configuracao(sis),
+            "[INICIO]\r\n<ANO_OBJETIVO>\r\n2003\r\nPROJETAR ANOS INTERMEDIARIOS\r\n"
+            "<LSECUNDARIA>\r\nDoDo por blocos\r\n<APROXIMAR>\r\nAproximar\r\n 2\r\n"
+            "<POPQUARTIL>\r\n100000\r\n<MESES>\r\nAgosto\r\nSetembro\r\nDezembro\r\n"
+            "<REFQUARTIL>\r\n0-A\r\n1-A\r\n0-A\r\n0-D\r\n<ANOS>\r\n3,1\r\n4,1\r\n"
+            "<PRINCIPAL>\r\n3,2..4,2 + = 4800\r\n<SECUNDARIA>\r\n3,3..4,3 + = 3000\r\n"
+            "3,5..4,5 + = 1800\r\n<PLANILHA DE TOTAIS>\r\nÁreas;2003;2001;2002;\r\n"
+            "P;4800;4000;0;\r\nS1;3000;0;0;\r\nS2;1800;0;0;\r\n<DADOS>\r\n3,4..4,4\r\n"
+            "3,6..4,6\r\n<TITULO>\r\n1,4..2,6\r\n[FIM]\r\n");
+  // Empty reference columns were set to "A" on the window.
+  EXPECT_EQ(o.cfg.Nome_maior, "A");
+  EXPECT_EQ(o.cfg.Cd_menor, "A");
+}
+
+// ---- Grava_CSV
+
+TEST_F(Gravacao, CsvOfAnotherGridHasNoBlockAndAtMost26Columns) {
+  Grade g("DadosSaida", 31, 4);
+  for (int c = 1; c <= 30; ++c) g.cel(c, 1) = std::to_string(c);
+  g.cel(1, 2) = "a\"b";
+  Grava_CSV(sis, pasta / "saida", "csv", g, 2, 30);
+  std::string esperado;
+  for (int c = 1; c <= 26; ++c) esperado += "\"" + std::to_string(c) + "\";";
+  esperado += "\r\n\"a\"\"b\";";
+  for (int c = 2; c <= 26; ++c) esperado += "\"\";";
+  esperado += "\r\n";
+  EXPECT_EQ(le_tudo(pasta / "saida.CSV"), esperado);
+}
+
+TEST_F(Gravacao, CsvNameAndExtensionRules) {
+  Grade g("G", 3, 3);
+  g.cel(1, 1) = "x";
+  Grava_CSV(sis, pasta / "dados.csv", "CSV", g, 1, 1);
+  Grava_CSV(sis, pasta / "outro.Csv", "CSV", g, 1, 1);
+  Grava_CSV(sis, pasta / "nada", "TXT", g, 1, 1);
+  EXPECT_EQ(le_tudo(pasta / "dados.csv"), "\"x\";\r\n");
+  EXPECT_TRUE(existe(pasta / "outro.Csv"));
+  EXPECT_FALSE(existe(pasta / "dados.csv.CSV"));
+  EXPECT_FALSE(existe(pasta / "nada"));
+  EXPECT_FALSE(existe(pasta / "nada.CSV"));
+}
+
+TEST_F(Gravacao, CsvRowsWithoutColumnsAreEmptyLines) {
+  Grade g("G", 3, 3);
+  Grava_CSV(sis, pasta / "v", "CSV", g, 2, 0);
+  EXPECT_EQ(le_tudo(pasta / "v.CSV"), "\r\n\r\n");
+}
+
+TEST_F(Gravacao, CsvIsWindows1252OrUtf8WithBom) {
+  Grade g("G", 3, 3);
+  g.cel(1, 1) = "São";
+  Grava_CSV(sis, pasta / "a", "CSV", g, 1, 1);
+  EXPECT_EQ(le_tudo(pasta / "a.CSV"), "\"S\xE3o\";\r\n");
+  g.cel(2, 1) = "Ω";
+  Grava_CSV(sis, pasta / "b", "CSV", g, 1, 2);
+  EXPECT_EQ(le_tudo(pasta / "b.CSV"), "\xEF\xBB\xBF\"São\";\"Ω\";\r\n");
+}
+
+TEST_F(Gravacao, CsvOfTheWorksheetStartsWithItsBlock) {
+  planilha_marcada();
+  Grava_CSV(sis, pasta / "p", "CSV", o.DadosEntrada, 3, 2);
+  const std::string bytes = le_tudo(pasta / "p.CSV");
+  const std::string dados_csv = "\"\";\"\";\r\n\"\";\"Total\";\r\n\"\";\"Vila \"\"Nova\"\"\";\r\n";
+  ASSERT_GT(bytes.size(), dados_csv.size());
+  EXPECT_EQ(bytes.substr(bytes.size() - dados_csv.size()), dados_csv);
+  EXPECT_EQ(bytes.substr(0, 10), "[INICIO]\r\n");
+  EXPECT_NE(bytes.find("[FIM]\r\n\"\";\"\";\r\n"), std::string::npos);
+}
+
+TEST_F(Gravacao, CsvThatCannotBeWrittenThrows) {
+  Grade g("G", 3, 3);
+  EXPECT_THROW(Grava_CSV(sis, pasta / "falta/a", "CSV", g, 1, 1), ErroArquivo);
+}
+
+// ---- Grava_DAT
+
+TEST_F(Gravacao, DatWidthsCountCharactersAndIncludeHeaders) {
+  Grade& d = o.DadosEntrada;
+  d.cel(2, 1) = "São Paulo";
+  d.cel(1, 2) = " 12 ";
+  d.cel(3, 3) = "x";
+  Grava_DAT(pasta / "d.DAT", d);
+  EXPECT_EQ(le_tudo(pasta / "d.DAT"),
+            "1    S\xE3o Paulo  \r\n"
+            "2 12" + std::string(12, ' ') + "\r\n"
+            "3" + std::string(14, ' ') + "x\r\n");
+}
+
+TEST_F(Gravacao, DatRowNumberPaddedToLongestRowNumber) {
+  o.DadosEntrada.cel(1, 1) = "a";
+  o.DadosEntrada.cel(1, 100) = "b";
+  Grava_DAT(pasta / "n.DAT", o.DadosEntrada);
+  const std::string bytes = le_tudo(pasta / "n.DAT");
+  EXPECT_EQ(bytes.substr(0, 9), "1   a\r\n2 ");
+  EXPECT_NE(bytes.find("\r\n100 b\r\n"), std::string::npos);
+}
+
+TEST_F(Gravacao, DatOfAnEmptyGridCreatesNoFile) {
+  o.DadosEntrada.cel(3, 3) = "   ";
+  Grava_DAT(pasta / "e.DAT", o.DadosEntrada);
+  EXPECT_FALSE(existe(pasta / "e.DAT"));
+}
+
+// ---- export
+
+TEST_F(Gravacao, ExportCsvSetsPageCaption) {
+  o.DadosEntrada.cel(1, 1) = "a";
+  o.UltimaColuna = o.UltimaLinha = 1;
+  EXPECT_TRUE(Exporta_Planilha(sis, pasta / "dados", 1));
+  EXPECT_TRUE(existe(pasta / "dados.CSV"));
+  EXPECT_EQ(o.legenda_pagina, "DoDo :: " + (pasta / "dados") + ".CSV");
+  EXPECT_TRUE(Exporta_Planilha(sis, pasta / "outro.csv", 1));
+  EXPECT_TRUE(existe(pasta / "outro.csv"));
+  EXPECT_FALSE(existe(pasta / "outro.csv.CSV"));
+  EXPECT_EQ(o.legenda_pagina, "DoDo :: " + (pasta / "outro.csv") + ".CSV");
+}
+
+TEST_F(Gravacao, ExportDatAlwaysAppendsExtension) {
+  EXPECT_TRUE(Exporta_Planilha(sis, pasta / "vazia", 2));
+  EXPECT_FALSE(existe(pasta / "vazia.DAT"));
+  EXPECT_EQ(o.legenda_pagina, "DoDo :: " + (pasta / "vazia") + ".DAT");
+  o.DadosEntrada.cel(1, 1) = "a";
+  EXPECT_TRUE(Exporta_Planilha(sis, pasta / "dados", 2));
+  EXPECT_EQ(le_tudo(pasta / "dados.DAT"), "1 a\r\n");
+}
+
+TEST_F(Gravacao, ExportWritesTotalsFileWithIntermediateYears) {
+  planilha_marcada();
+  o.Grade_totais.cel(1, 1) = "stale";  // refreshed before writing
+  EXPECT_TRUE(Exporta_Planilha(sis, pasta / "t", 1));
+  EXPECT_EQ(le_tudo(pasta / "t.TOT"),
+            "\xC1reas;2003;2001;2002;\r\nP;4800;4000;0;\r\nS1;3000;0;0;\r\nS2;1800;0;0;\r\n");
+}
+
+TEST_F(Gravacao, ExportRemovesStaleTotalsFile) {
+  escreve_tudo(pasta / "t.TOT", "old");
+  escreve_tudo(pasta / "t.csv.TOT", "old");
+  EXPECT_TRUE(Exporta_Planilha(sis, pasta / "t", 2));
+  EXPECT_FALSE(existe(pasta / "t.TOT"));
+  EXPECT_TRUE(Exporta_Planilha(sis, pasta / "t.csv", 1));
+  EXPECT_FALSE(existe(pasta / "t.csv.TOT"));
+  EXPECT_TRUE(plat.mensagens.empty());
+}
+
+TEST_F(Gravacao, TotalsFileThatCannotBeWrittenIsReported) {
+  planilha_marcada();
+  std::filesystem::create_directory(pasta / "t.TOT");
+  EXPECT_FALSE(Exporta_Planilha(sis, pasta / "t", 1));
+  ASSERT_EQ(plat.mensagens.size(), 1u);
+  EXPECT_EQ(plat.mensagens[0].texto,
+            (pasta / "t") + ".TOT\rEste é o arquivo de totais, que pode estar em uso.");
+  EXPECT_EQ(plat.mensagens[0].titulo, "Alerta!");
+  EXPECT_TRUE(existe(pasta / "t.CSV"));  // the export itself stays
+}
+
+TEST_F(Gravacao, FailedExportGoesToGeneralErrorAndNoFurther) {
+  std::filesystem::create_directory(pasta / "alvo.CSV");
+  escreve_tudo(pasta / "alvo.TOT", "old");
+  EXPECT_FALSE(Exporta_Planilha(sis, pasta / "alvo", 1));
+  ASSERT_EQ(plat.mensagens.size(), 1u);
+  EXPECT_EQ(plat.mensagens[0].titulo, "Derova ZiVu 1.0");
+  EXPECT_EQ(plat.mensagens[0].texto.rfind("Não foi possível gravar o arquivo " + (pasta / "alvo.CSV"), 0),
+            0u);
+  EXPECT_TRUE(existe(pasta / "alvo.TOT"));
+  EXPECT_EQ(o.legenda_pagina, "DoDo");
+}
+
+TEST_F(Gravacao, ExportCommandUsesTheDialogFilter) {
+  o.DadosEntrada.cel(1, 1) = "a";
+  o.UltimaColuna = o.UltimaLinha = 1;
+  ExportarClick(sis);  // cancelled
+  ASSERT_EQ(plat.dialogos.size(), 1u);
+  EXPECT_EQ(plat.dialogos[0].filtro, kFiltrosArquivos);
+  plat.escolhas.push_back(EscolhaArquivo{pasta / "x", 2});
+  ExportarClick(sis);
+  EXPECT_TRUE(existe(pasta / "x.DAT"));
+  EXPECT_FALSE(existe(pasta / "x.CSV"));
+}
+
+}  // namespace
+}  // namespace zivu::teste

@@ -1,0 +1,423 @@
+#include "core/files/leitor.h"
+
+#include <gtest/gtest.h>
+
+#include "core/sistema.h"
+#include "core/text/numeros.h"
+#include "plataforma_teste.h"
+#include "core/files/auxiliar_arquivos.h"
+
+namespace zivu::teste {
+namespace {
+
+class Leitura : public ::testing::Test {
+ protected:
+  void SetUp() override { definir_separador_decimal('.'); }
+
+  bool le(const std::string& caminho) { return Le_Arquivo(sis, caminho, "CSV", o.DadosEntrada); }
+  const std::string& cel(int c, int r) const { return o.DadosEntrada.cel(c, r); }
+  std::vector<std::string> textos() const {
+    std::vector<std::string> v;
+    for (const auto& m : plat.mensagens) v.push_back(m.titulo + "|" + m.texto);
+    return v;
+  }
+
+  PlataformaTeste plat;
+  Sistema sis{plat};
+  Origem& o = sis.origem;
+  PastaTemporaria pasta;
+};
+
+using Textos = std::vector<std::string>;
+
+// ---- data lines
+
+TEST_F(Leitura, QuotedFieldKeepsItsSemicolon) {
+  EXPECT_TRUE(le(dados("quoted_semicolon.csv")));
+  EXPECT_EQ(cel(1, 1), "1");
+  EXPECT_EQ(cel(2, 1), "2");
+  EXPECT_EQ(cel(3, 1), "3");
+  EXPECT_EQ(cel(1, 2), "ab");
+  EXPECT_EQ(cel(2, 2), "c;d");
+  EXPECT_EQ(cel(3, 2), "");
+  EXPECT_EQ(o.UltimaColuna, 3);
+  EXPECT_EQ(o.UltimaLinha, 2);
+  EXPECT_TRUE(plat.mensagens.empty());
+}
+
+TEST_F(Leitura, CharacterAfterClosingQuoteIsSkipped) {
+  EXPECT_TRUE(le(dados("quote_then_char.csv")));
+  EXPECT_EQ(cel(1, 1), "ab");
+  EXPECT_EQ(cel(2, 1), "");
+  EXPECT_EQ(cel(3, 1), "c");
+  EXPECT_EQ(o.UltimaColuna, 3);
+}
+
+TEST_F(Leitura, DoubledQuoteInsideQuotedFieldIsOneQuote) {
+  EXPECT_TRUE(le(dados("doubled_quotes.csv")));
+  EXPECT_EQ(cel(1, 1), "Vila \"Nova\"");
+  EXPECT_EQ(cel(2, 1), "\"");
+  EXPECT_EQ(cel(3, 1), "a\"");
+  EXPECT_EQ(cel(4, 1), "x\"y");  // unquoted: the quote is text
+  EXPECT_EQ(o.UltimaColuna, 4);
+}
+
+TEST_F(Leitura, FieldsAreNotTrimmedAndEmptyFieldsAndLines) {
+  escreve_tudo(pasta / "f.csv", " a ;;b;\r\n\r\n;\r\n\"unterminated;x");
+  EXPECT_TRUE(le(pasta / "f.csv"));
+  EXPECT_EQ(cel(1, 1), " a ");
+  EXPECT_EQ(cel(2, 1), "");
+  EXPECT_EQ(cel(3, 1), "b");
+  EXPECT_EQ(cel(4, 1), "");  // a final ";" adds no field
+  EXPECT_EQ(cel(1, 4), "unterminated;x");
+  EXPECT_EQ(o.UltimaColuna, 3);
+  EXPECT_EQ(o.UltimaLinha, 4);
+}
+
+TEST_F(Leitura, EveryLineEndIsALineEnd) {
+  EXPECT_TRUE(le(dados("mixed_line_ends.txt")));
+  EXPECT_EQ(cel(1, 1), "a");
+  EXPECT_EQ(cel(2, 2), "d");
+  EXPECT_EQ(cel(1, 3), "e");
+  EXPECT_EQ(cel(1, 4), "");
+  EXPECT_EQ(cel(1, 5), "g");
+  EXPECT_EQ(o.UltimaLinha, 5);
+  EXPECT_EQ(o.UltimaColuna, 2);
+}
+
+TEST_F(Leitura, CaptionStatusAndCursor) {
+  const std::string nome = dados("quoted_semicolon.csv");
+  le(nome);
+  EXPECT_EQ(o.legenda_janela, "DoDo :: " + nome);
+  ASSERT_FALSE(plat.situacoes.empty());
+  EXPECT_EQ(plat.situacoes.back(), "2 linha(s) lida(s).");
+  EXPECT_FALSE(plat.espera);
+}
+
+// ---- block
+
+TEST_F(Leitura, FileWithoutBlockKeepsSettingsAndLeavesNoMarks) {
+  o.cfg.AnoProj = "2044";
+  o.define_DoDo_bloco(true);
+  o.Ano(5, 5);
+  EXPECT_TRUE(le(dados("no_block.txt")));
+  EXPECT_EQ(o.cfg.AnoProj, "2044");
+  EXPECT_TRUE(o.cfg.DoDo_bloco);
+  EXPECT_TRUE(o.CelulasAno[0].vazia());
+  EXPECT_EQ(cel(1, 1), "Código");
+  EXPECT_EQ(cel(4, 2), "20");
+  EXPECT_EQ(o.UltimaLinha, 2);
+}
+
+TEST_F(Leitura, FullBlockSetsSettingsMarksTotalsAndSheet) {
+  EXPECT_TRUE(le(dados("full_block.csv")));
+  const Configuracao& c = o.cfg;
+  EXPECT_EQ(c.AnoProj, "2003");
+  EXPECT_TRUE(c.Anos_intermediarios);
+  EXPECT_TRUE(o.Outros_totais_habilitado);  // the check box's handler ran
+  EXPECT_TRUE(c.DoDo_bloco);
+  EXPECT_FALSE(c.DoDo_geral);
+  EXPECT_TRUE(c.Aproximar);
+  EXPECT_EQ(c.NCasasDec, "2");
+  EXPECT_EQ(c.Div_habitantes, "50000");
+  EXPECT_EQ(c.Mes_Ano0, 7);
+  EXPECT_EQ(c.Mes_Ano1, 8);
+  EXPECT_EQ(c.Mes_AnoX, 6);
+  EXPECT_TRUE(c.Existe_cd_maior);
+  EXPECT_TRUE(c.Existe_nome_maior);
+  EXPECT_FALSE(c.Existe_cd_menor);
+  EXPECT_EQ(c.Nome_menor, "D");
+  EXPECT_EQ(o.QtdAnos, 2);
+  EXPECT_EQ(o.CelulasAno, (std::vector<CelulaAno>{{3, 1}, {4, 1}}));
+  EXPECT_EQ(o.LinhaPrincipal, (Regiao{3, 2, 4, 2}));
+  EXPECT_EQ(o.TotalPrincipal, 4800);
+  EXPECT_EQ(o.QtdSecundarias, 2);
+  EXPECT_EQ(o.Secundarias, (std::vector<Regiao>{{3, 3, 4, 3}, {3, 6, 4, 6}}));
+  EXPECT_EQ(o.TotaisSecundarios, (std::vector<int64_t>{3000, 1800}));
+  EXPECT_GE(o.TotaisObtidos.size(), 2u);
+  EXPECT_EQ(o.QtdDados, 2);
+  EXPECT_EQ(o.AreasDados, (std::vector<Regiao>{{3, 4, 4, 5}, {3, 7, 4, 8}}));
+  EXPECT_EQ(o.QtdTitulos, 2);
+  EXPECT_EQ(o.Titulos[1], (Regiao{1, 7, 2, 8}));
+  ASSERT_EQ(o.Grade_totais.colunas(), 4);
+  ASSERT_EQ(o.Grade_totais.linhas(), 4);
+  EXPECT_EQ(o.Grade_totais.cel(0, 0), "Áreas");
+  EXPECT_EQ(o.Grade_totais.cel(3, 3), "1700");
+  EXPECT_EQ(cel(2, 4), "São João");
+  EXPECT_EQ(cel(2, 7), "Vila \"Nova\"");
+  EXPECT_EQ(cel(2, 8), "Porto; Alegre");
+  EXPECT_EQ(o.UltimaColuna, 4);
+  EXPECT_EQ(o.UltimaLinha, 8);
+}
+
+TEST_F(Leitura, BlockOnlyLoadsSettingsAndNoCells) {
+  o.DadosEntrada.cel(1, 1) = "old";
+  o.UltimaColuna = o.UltimaLinha = 1;
+  EXPECT_TRUE(le(dados("only_block.csv")));
+  EXPECT_EQ(o.cfg.AnoProj, "2030");
+  EXPECT_FALSE(o.cfg.Aproximar);
+  EXPECT_EQ(o.cfg.NCasasDec, "4");
+  EXPECT_EQ(o.cfg.Mes_AnoX, 11);
+  EXPECT_FALSE(o.cfg.Existe_cd_maior);
+  EXPECT_EQ(o.cfg.Cd_maior, "E");
+  EXPECT_TRUE(o.cfg.Existe_nome_menor);
+  EXPECT_EQ(o.Grade_totais.colunas(), 3);
+  EXPECT_EQ(o.Grade_totais.linhas(), 2);
+  EXPECT_EQ(cel(1, 1), "");
+  EXPECT_EQ(o.UltimaColuna, 0);
+  EXPECT_EQ(o.UltimaLinha, 0);
+}
+
+TEST_F(Leitura, LowerCaseEndClosesBlockButNotTheDataSearch) {
+  EXPECT_TRUE(le(dados("lowercase_fim.csv")));
+  EXPECT_EQ(o.cfg.AnoProj, "2015");
+  EXPECT_EQ(cel(1, 1), "[INICIO]");
+  EXPECT_EQ(cel(1, 5), "[fim]");
+  EXPECT_EQ(cel(2, 6), "2");
+  EXPECT_EQ(o.UltimaLinha, 6);
+}
+
+TEST_F(Leitura, MethodLineInAnyCase) {
+  escreve_tudo(pasta / "g.csv", "[INICIO]\r\n<lsecundaria>\r\ndodo GERAL\r\n[FIM]\r\n");
+  escreve_tudo(pasta / "b.csv", "[INICIO]\r\n<LSECUNDARIA>\r\nqualquer\r\n[FIM]\r\n");
+  o.define_DoDo_bloco(true);
+  le(pasta / "g.csv");
+  EXPECT_TRUE(o.cfg.DoDo_geral);
+  EXPECT_FALSE(o.cfg.DoDo_bloco);
+  le(pasta / "b.csv");
+  EXPECT_TRUE(o.cfg.DoDo_bloco);
+  EXPECT_FALSE(o.cfg.DoDo_geral);
+  // The option's handler rebuilt the checklist.
+  EXPECT_NE(std::find(o.Observacoes.begin(), o.Observacoes.end(),
+                      "Informe linha(s) secundári(s) de comparação."),
+            o.Observacoes.end());
+}
+
+TEST_F(Leitura, MonthsMatchInAsciiCapitalsOnly) {
+  le(dados("months_cedilla.csv"));
+  EXPECT_EQ(o.cfg.Mes_Ano0, 0);  // "MARÇO": the item's ç is not raised
+  EXPECT_EQ(o.cfg.Mes_Ano1, 2);  // "março"
+  EXPECT_EQ(o.cfg.Mes_AnoX, 11);
+}
+
+TEST_F(Leitura, ReferenceColumnsKeepOneLetter) {
+  le(dados("refquartil_short.csv"));
+  EXPECT_TRUE(o.cfg.Existe_cd_maior);
+  EXPECT_EQ(o.cfg.Cd_maior, "A");
+  EXPECT_TRUE(o.cfg.Existe_nome_maior);
+  EXPECT_EQ(o.cfg.Nome_maior, "");
+  EXPECT_FALSE(o.cfg.Existe_cd_menor);
+  EXPECT_EQ(o.cfg.Cd_menor, "C");
+  EXPECT_FALSE(o.cfg.Existe_nome_menor);
+  EXPECT_EQ(o.cfg.Nome_menor, "");
+}
+
+TEST_F(Leitura, TotalsSheetTakesShapeOfItsLines) {
+  escreve_tudo(pasta / "t.csv",
+               "[INICIO]\r\n<PLANILHA DE TOTAIS>\r\nÁreas;2005;2003;2004;\r\nP;10;0;0;\r\n"
+               "S1;5;1;2;ignored\r\n<DADOS>\r\n[FIM]\r\n");
+  le(pasta / "t.csv");
+  ASSERT_EQ(o.Grade_totais.colunas(), 4);
+  ASSERT_EQ(o.Grade_totais.linhas(), 3);
+  EXPECT_EQ(o.Grade_totais.cel(1, 0), "2005");
+  EXPECT_EQ(o.Grade_totais.cel(3, 2), "2");
+}
+
+TEST_F(Leitura, RegionLinesAreTrimmedAndLastPrincipalWins) {
+  escreve_tudo(pasta / "r.csv",
+               "[INICIO]\r\n<PRINCIPAL>\r\n1,1..2,1 + = 5\r\n 3 , 2 .. 4 , 2  + =  -7 \r\n"
+               "<SECUNDARIA>\r\n2,9..5,9 + = 40\r\n<DADOS>\r\n 2 ,10.. 5, 60\r\n[FIM]\r\n");
+  EXPECT_TRUE(le(pasta / "r.csv"));
+  EXPECT_EQ(o.LinhaPrincipal, (Regiao{3, 2, 4, 2}));
+  EXPECT_EQ(o.TotalPrincipal, -7);
+  EXPECT_EQ(o.Secundarias, (std::vector<Regiao>{{2, 9, 5, 9}}));
+  EXPECT_EQ(o.TotaisSecundarios, (std::vector<int64_t>{40}));
+  EXPECT_EQ(o.AreasDados, (std::vector<Regiao>{{2, 10, 5, 60}}));
+}
+
+TEST_F(Leitura, SectionsOutOfOrder) {
+  EXPECT_TRUE(le(dados("sections_out_of_order.csv")));
+  EXPECT_EQ(o.LinhaPrincipal, (Regiao{3, 2, 4, 2}));
+  EXPECT_EQ(o.TotalPrincipal, 100);
+  EXPECT_EQ(o.cfg.AnoProj, "2020");
+  // The empty data section took the years' tag with it.
+  EXPECT_TRUE(o.CelulasAno[0].vazia());
+  EXPECT_EQ(o.Titulos, (std::vector<Regiao>{{1, 2, 2, 5}}));
+  EXPECT_EQ(cel(1, 1), "x");
+  EXPECT_EQ(o.UltimaLinha, 1);
+}
+
+TEST_F(Leitura, BlockEndsAtItsEndLineAfterAnEmptySection) {
+  EXPECT_TRUE(le(dados("empty_title_then_tag.csv")));
+  EXPECT_EQ(o.cfg.AnoProj, "2012");
+  EXPECT_TRUE(o.CelulasAno[0].vazia());  // the data lines are not settings
+  EXPECT_EQ(o.QtdAnos, 1);
+  EXPECT_EQ(cel(1, 1), "<ANOS>");
+  EXPECT_EQ(cel(1, 2), "5,5");
+}
+
+TEST_F(Leitura, MalformedNumberInBlockKeepsWhatWasReadAndLoadsNoCells) {
+  const std::string nome = dados("malformed_number.csv");
+  EXPECT_FALSE(le(nome));
+  EXPECT_EQ(textos(), (Textos{"Erro!|O arquivo " + nome +
+                              " pode estar em uso por outro programa/usuário."}));
+  EXPECT_EQ(o.cfg.AnoProj, "2015");
+  EXPECT_EQ(o.QtdAnos, 1);
+  EXPECT_EQ(o.CelulasAno[0], (CelulaAno{3, 1}));
+  EXPECT_EQ(cel(1, 1), "");
+  EXPECT_EQ(o.UltimaLinha, 0);
+}
+
+TEST_F(Leitura, NumbersOutsideTheirRangeAreMalformed) {
+  for (const char* linha : {"<ANOS>\r\n 3,4 \r\n", "<ANOS>\r\n3,2147483648\r\n",
+                            "<PRINCIPAL>\r\n1,1..2,1 + = 4.800\r\n", "<DADOS>\r\n1,1,2,1\r\n",
+                            "<PRINCIPAL>\r\n1,1..2,1+ = 5\r\n"}) {
+    plat.mensagens.clear();
+    escreve_tudo(pasta / "m.csv", std::string("[INICIO]\r\n") + linha + "[FIM]\r\n");
+    EXPECT_FALSE(le(pasta / "m.csv")) << linha;
+    EXPECT_EQ(plat.mensagens.size(), 1u) << linha;
+  }
+}
+
+// ---- bad files
+
+TEST_F(Leitura, MissingOrUnreadableFile) {
+  for (const std::string& nome : {pasta / "nao_existe.csv", pasta.caminho()}) {
+    plat.mensagens.clear();
+    o.cfg.AnoProj = "1999";
+    EXPECT_FALSE(le(nome));
+    EXPECT_EQ(textos(), (Textos{"Erro!|O arquivo " + nome +
+                                " pode estar em uso por outro programa/usuário."}));
+    EXPECT_EQ(o.cfg.AnoProj, "1999");
+  }
+}
+
+TEST_F(Leitura, EmptyFileLoadsNothingQuietly) {
+  o.DadosEntrada.cel(2, 2) = "old";
+  o.UltimaColuna = o.UltimaLinha = 2;
+  EXPECT_TRUE(le(dados("empty.csv")));
+  EXPECT_TRUE(plat.mensagens.empty());
+  EXPECT_EQ(cel(2, 2), "");
+  EXPECT_EQ(o.UltimaLinha, 0);
+}
+
+TEST_F(Leitura, BinaryBytesReadAsWindows1252) {
+  EXPECT_TRUE(le(dados("binary.dat")));
+  EXPECT_EQ(cel(1, 1), std::string("\0\x01\xC2\x81\xC3\xBF", 6));
+  EXPECT_EQ(cel(2, 1), "\xC2\x8D");
+  EXPECT_EQ(cel(1, 2), "\x7F\"\xC2\x90");
+}
+
+TEST_F(Leitura, TenThousandAndOneLinesKeepTheFirstTenThousandWithTheirExtent) {
+  std::string texto;
+  for (int i = 1; i <= 10001; ++i) texto += "v" + std::to_string(i) + ";x\r\n";
+  escreve_tudo(pasta / "grande.csv", texto);
+  EXPECT_FALSE(le(pasta / "grande.csv"));
+  EXPECT_EQ(textos(), (Textos{"Erro!|O arquivo possui mais de 10000 linhas."}));
+  EXPECT_EQ(cel(1, 10000), "v10000");
+  EXPECT_EQ(o.UltimaLinha, 10000);
+  EXPECT_EQ(o.UltimaColuna, 2);
+  EXPECT_EQ(plat.situacoes.back(), "10000 linha(s) lida(s).");
+  EXPECT_FALSE(plat.espera);
+}
+
+TEST_F(Leitura, TwentySevenFieldsStopTheLoadKeepingThatRowsFirst26) {
+  EXPECT_FALSE(le(dados("line_27_fields.csv")));
+  EXPECT_EQ(textos(), (Textos{"Erro!|O arquivo possui mais de 26 colunas."}));
+  EXPECT_EQ(cel(2, 1), "b");
+  EXPECT_EQ(cel(26, 2), "26");
+  EXPECT_EQ(cel(1, 3), "");
+  EXPECT_EQ(o.UltimaLinha, 2);
+  EXPECT_EQ(o.UltimaColuna, 26);
+}
+
+// ---- reload mode
+
+TEST_F(Leitura, ReloadModeOnlyLoadsCells) {
+  Grade& destino = sis.simples.DadosSaida;
+  destino.cel(1, 1) = "old";
+  destino.cel(5, 20) = "beyond";
+  o.UltimaColuna = 7;
+  o.UltimaLinha = 9;
+  o.cfg.AnoProj = "1999";
+  sis.princ.Recarga_Ano = 1;
+  EXPECT_TRUE(Le_Arquivo(sis, dados("full_block.csv"), "CSV", destino));
+  EXPECT_EQ(destino.cel(2, 4), "São João");
+  EXPECT_EQ(destino.cel(1, 1), "Código");
+  EXPECT_EQ(destino.cel(5, 20), "beyond");
+  EXPECT_EQ(o.cfg.AnoProj, "1999");
+  EXPECT_EQ(o.UltimaColuna, 7);
+  EXPECT_EQ(o.UltimaLinha, 9);
+  EXPECT_EQ(o.legenda_janela, "DoDo :: " + dados("full_block.csv"));
+}
+
+// ---- import
+
+class Importacao : public Leitura {};
+
+TEST_F(Importacao, ExtensionIsTakenFromTheFileNameNotTheFolder) {
+  std::filesystem::create_directories(pasta / "joao.silva");
+  const std::string nome = pasta / "joao.silva/planilha";
+  escreve_tudo(nome, "1;2\r\n");
+  EXPECT_TRUE(Importa_Arquivo(sis, nome));
+  EXPECT_TRUE(plat.mensagens.empty());
+  EXPECT_EQ(cel(2, 1), "2");
+}
+
+TEST_F(Importacao, ExtensionComparedInCapitalsAfterTheLastDot) {
+  escreve_tudo(pasta / "a.b.Csv", "x\r\n");
+  escreve_tudo(pasta / "dados.csv.Txt", "y\r\n");
+  EXPECT_TRUE(Importa_Arquivo(sis, pasta / "a.b.Csv"));
+  EXPECT_EQ(cel(1, 1), "x");
+  EXPECT_TRUE(Importa_Arquivo(sis, pasta / "dados.csv.Txt"));
+  EXPECT_EQ(cel(1, 1), "y");
+  EXPECT_TRUE(plat.mensagens.empty());
+}
+
+TEST_F(Importacao, OtherExtensionAsksAndYesReadsLinesWhole) {
+  plat.respostas.push_back(Resposta::Sim);
+  EXPECT_TRUE(Importa_Arquivo(sis, dados("worksheet.dat")));
+  ASSERT_EQ(plat.mensagens.size(), 1u);
+  EXPECT_EQ(plat.mensagens[0].texto, "Método de importação ainda não definido.\r\rAbrir como ASCII?");
+  EXPECT_EQ(plat.mensagens[0].titulo, "Aviso!");
+  EXPECT_EQ(plat.mensagens[0].botoes, Botoes::SimNao);
+  EXPECT_EQ(cel(1, 1), "1  Código Nome ");
+  EXPECT_EQ(cel(1, 2), "2  101    Alfa ");
+  EXPECT_EQ(o.UltimaColuna, 1);
+}
+
+TEST_F(Importacao, NoLeavesAnEmptyWorksheet) {
+  o.DadosEntrada.cel(1, 1) = "old";
+  o.UltimaColuna = o.UltimaLinha = 1;
+  sis.simples.Adaptar = sis.quartis.Adaptar = true;
+  sis.princ.Recarga_Ano = 1;
+  plat.respostas.push_back(Resposta::Nao);
+  EXPECT_FALSE(Importa_Arquivo(sis, dados("worksheet.dat")));
+  EXPECT_EQ(cel(1, 1), "");
+  EXPECT_EQ(sis.princ.Recarga_Ano, 0);
+  EXPECT_FALSE(sis.simples.Adaptar);
+  EXPECT_FALSE(sis.quartis.Adaptar);
+}
+
+TEST_F(Importacao, ImportRebuildsTheChecklist) {
+  EXPECT_TRUE(Importa_Arquivo(sis, dados("full_block.csv")));
+  EXPECT_TRUE(o.Observacoes.empty());
+  EXPECT_TRUE(o.Processa_habilitado);
+  EXPECT_TRUE(Importa_Arquivo(sis, dados("no_block.txt")));
+  EXPECT_FALSE(o.Processa_habilitado);
+}
+
+TEST_F(Importacao, DialogOffersWorksheetFiltersAndCancelOnlyRebuildsChecklist) {
+  o.DadosEntrada.cel(1, 1) = "kept";
+  ImportarClick(sis);
+  ASSERT_EQ(plat.dialogos.size(), 1u);
+  EXPECT_EQ(plat.dialogos[0].filtro,
+            "CSV (Arq. separado por ';')|*.csv|DAT (Arq. de dados SAS - separado por espaços)|*.DAT");
+  EXPECT_EQ(cel(1, 1), "kept");
+  plat.escolhas.push_back(EscolhaArquivo{dados("quoted_semicolon.csv"), 1});
+  ImportarClick(sis);
+  EXPECT_EQ(cel(2, 2), "c;d");
+}
+
+}  // namespace
+}  // namespace zivu::teste
