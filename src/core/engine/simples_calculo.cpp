@@ -61,7 +61,8 @@ bool PegandoNovosTotais(Sistema& sis, int i) {
   const std::string& ano = s.Esc_Ano_Projetado[static_cast<size_t>(i)];
   const CelulaAno a0 = o.CelulasAno[0];
   const CelulaAno a1 = o.CelulasAno.size() > 1 ? o.CelulasAno[1] : CelulaAno{};
-  s.DadosVariaveis.escreve(a0.X + 4, a1.Y, "Taxa " + o.DadosEntrada.le(a1.X, a1.Y) + "/" + ano);
+  if (a0.X > 0 && a1.X > 0)
+    s.DadosVariaveis.escreve(a0.X + 4, a1.Y, "Taxa " + o.DadosEntrada.le(a1.X, a1.Y) + "/" + ano);
 
   const Grade& g = o.Grade_totais;
   int c = 0;

@@ -1,0 +1,150 @@
+// Per-year result files: their bytes, the marker reading loop, and the simple
+// window's year chooser loading them back.
+#include "core/files/ano_arquivos.h"
+
+#include <gtest/gtest.h>
+
+#include "core/engine/simples_auxiliar.h"
+#include "core/engine/simples_calculo.h"
+#include "core/worksheet/validacao.h"
+
+namespace zivu::teste {
+namespace {
+
+TEST(ArquivosDoAno, BytesOfTheFourSimpleFiles) {
+  AmbienteSimples a;
+  a.exemplo();
+  ASSERT_TRUE(ProcessaClick(a.sis));
+  EXPECT_EQ(le_tudo(a.temp("SR2005.CSV")),
+            "\"Nome\";\"2005\";\"\";\r\n"
+            "\"Estado\";\"1300\";\"\";\r\n"
+            "\"Mun 1\";\"145\";\"\";\r\n"
+            "\"Mun 2\";\"1155\";\"\";\r\n");
+  // Four columns right of the first year's, past the worksheet's extent.
+  EXPECT_EQ(le_tudo(a.temp("SV2005.CSV")),
+            "\"Nome\";\"Popula\xE7\xE3o\";\"Ai\";\"Bi\";\"Taxa 1990/2000\";\"Taxa 2000/2005\";\r\n"
+            "\"Estado\";\"1300\";\"1\";\"0\";\"\";\"\";\r\n"
+            "\"Mun 1\";\"145\";\"0.15\";\"-50\";\"2.6583631304232\";\"2.20800938152379\";\r\n"
+            "\"Mun 2\";\"1155\";\"0.85\";\"50\";\"1.74524615554781\";\"1.5405803605177\";\r\n");
+  EXPECT_EQ(le_tudo(a.temp("SA2005")), "nao adaptar");
+  EXPECT_EQ(le_tudo(a.temp("SO2005")),
+            "Popula\xE7\xE3o projetada para 2005\r\n\r\n"
+            "Veja abaixo o resultado das principais vari\xE1veis:\r\n\r\n"
+            "Para serem considerados v\xE1lidos, Ai deve tender a 1 e Bi a 0.\r\n"
+            "\xC1rea principal\r\n"
+            "  -> Somat\xF3rio de Ai = 1\r\n"
+            "  -> Somat\xF3rio de Bi = 0\r\n"
+            "  -> Total esperado \xE9 : 1300\r\n"
+            "  -> Total obtido \xE9 : 1300\r\n");
+}
+
+TEST(ArquivosDoAno, MarkerWithAdaptarEnabled) {
+  AmbienteSimples a;
+  a.exemplo(1301, {{"100", "130"}, {"400", "470"}, {"500", "600"}});
+  ASSERT_TRUE(ProcessaClick(a.sis));
+  EXPECT_EQ(le_tudo(a.temp("SA2005")), "adaptar");
+}
+
+TEST(ArquivosDoAno, MarkerReadingLoop) {
+  EXPECT_TRUE(le_marcador("adaptar"));
+  EXPECT_TRUE(le_marcador("ADAPTAR"));
+  EXPECT_TRUE(le_marcador("Adaptar\r\n"));
+  EXPECT_FALSE(le_marcador("nao adaptar"));
+  EXPECT_FALSE(le_marcador("NAO ADAPTAR"));
+  // The empty line decides and ends the loop.
+  EXPECT_FALSE(le_marcador("adaptar\r\n\r\nadaptar"));
+  EXPECT_TRUE(le_marcador("nao adaptar\nadaptar"));
+  EXPECT_FALSE(le_marcador(" adaptar"));
+}
+
+// Intermediate years 2001 to 2003 with three areas; 2002 expects one more
+// person than its areas round to.
+class EscolhaDoAno : public ::testing::Test {
+ protected:
+  AmbienteSimples a;
+  void SetUp() override {
+    a.exemplo(1300, {{"100", "130"}, {"400", "470"}, {"500", "600"}});
+    a.o().cfg.AnoProj = "2003";
+    a.o().define_Anos_intermediarios(true);
+    a.o().Outros_totaisClick();
+    a.o().Grade_totais.cel(2, 1) = "1300";
+    a.o().Grade_totais.cel(3, 1) = "1301";
+    ASSERT_TRUE(ProcessaClick(a.sis));
+    a.plat.mensagens.clear();
+  }
+  bool escolhe(int i) {
+    Ano_ProjetadoClick(a.sis);
+    a.s().Esc_Ano_Projetado_indice = i;
+    return Aceitar_anoClick(a.sis);
+  }
+};
+
+TEST_F(EscolhaDoAno, EveryYearHasItsFiles) {
+  for (const char* ano : {"2001", "2002", "2003"})
+    for (const std::string& tipo : {"SR", "SV"}) EXPECT_TRUE(existe(a.temp(tipo + ano + ".CSV"))) << ano;
+  EXPECT_EQ(le_tudo(a.temp("SA2002")), "adaptar");
+  EXPECT_EQ(le_tudo(a.temp("SA2003")), "nao adaptar");
+  EXPECT_EQ(a.s().Ano_Projetado_hint, "2003");
+}
+
+TEST_F(EscolhaDoAno, LoadingAYearRestoresItsGridsRatesAndObservations) {
+  ASSERT_TRUE(escolhe(0));
+  EXPECT_FALSE(a.s().Anos_visivel);
+  EXPECT_EQ(a.s().Ano_Projetado_hint, "2001");
+  EXPECT_EQ(a.saida().cel(2, 1), "2001");
+  EXPECT_FALSE(a.s().Adaptar);
+  // Twelve months from the second survey: the annual rate is the whole change.
+  EXPECT_EQ(a.vars().cel(6, 1), "Taxa 2000/2001");
+  EXPECT_EQ(a.vars().cel(6, 3), "11.5384615384615");
+  EXPECT_EQ(a.vars().cel(4, 3), "-50");
+
+  ASSERT_TRUE(escolhe(1));
+  EXPECT_TRUE(a.s().Adaptar);
+  EXPECT_EQ(a.o().TotalPrincipal, 1301);
+  // The whole text, past its first empty line.
+  EXPECT_EQ(a.s().Texto_Obs.rfind("O resultado final é diferente do esperado.\n", 0), 0u);
+  EXPECT_NE(a.s().Texto_Obs.find("  -> Total obtido é : 1300\n"), std::string::npos);
+}
+
+TEST_F(EscolhaDoAno, AnAdjustedYearReloadsAdjusted) {
+  ASSERT_TRUE(escolhe(1));
+  ASSERT_TRUE(AdaptarClick(a.sis));
+  EXPECT_EQ(a.saida().cel(2, 5), "651");
+  const std::string obs = a.s().Texto_Obs;
+  ASSERT_TRUE(escolhe(2));
+  EXPECT_EQ(a.saida().cel(2, 5), "650");
+  ASSERT_TRUE(escolhe(1));
+  EXPECT_EQ(a.saida().cel(2, 5), "651");
+  EXPECT_EQ(a.saida().cel(2, 2), "1301");
+  EXPECT_FALSE(a.s().Adaptar);
+  EXPECT_EQ(a.s().Texto_Obs, obs);
+}
+
+TEST_F(EscolhaDoAno, WithoutSelectionNothingHappens) {
+  a.vars().cel(6, 3) = "marca";
+  Ano_ProjetadoClick(a.sis);
+  a.s().Esc_Ano_Projetado_indice = -1;
+  EXPECT_TRUE(Aceitar_anoClick(a.sis));
+  EXPECT_EQ(a.vars().cel(6, 3), "marca");
+  EXPECT_TRUE(a.s().Anos_visivel);
+}
+
+TEST_F(EscolhaDoAno, AMissingGridFileGivesTheReadersMessage) {
+  std::filesystem::remove(a.temp("SR2001.CSV"));
+  EXPECT_FALSE(escolhe(0));
+  ASSERT_FALSE(a.plat.mensagens.empty());
+  EXPECT_EQ(a.plat.mensagens.back().texto,
+            "O arquivo " + a.temp("SR2001.CSV") + " pode estar em uso por outro programa/usuário.");
+  EXPECT_EQ(a.plat.mensagens.back().titulo, "Erro!");
+  EXPECT_TRUE(a.s().Anos_visivel);
+}
+
+TEST_F(EscolhaDoAno, AMissingMarkerReachesTheGeneralReport) {
+  std::filesystem::remove(a.temp("SA2001"));
+  EXPECT_FALSE(escolhe(0));
+  ASSERT_EQ(a.plat.mensagens.size(), 1u);
+  EXPECT_EQ(a.plat.mensagens[0].texto, "Não foi possível abrir o arquivo " + a.temp("SA2001") + ".");
+}
+
+}  // namespace
+}  // namespace zivu::teste

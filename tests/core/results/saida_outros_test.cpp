@@ -1,0 +1,163 @@
+// The all-years file for Vardex and the translation file of both windows.
+#include "core/results/saida_outros.h"
+
+#include <gtest/gtest.h>
+
+#include "core/engine/quartis_calculo.h"
+#include "core/engine/simples_auxiliar.h"
+#include "core/engine/simples_calculo.h"
+#include "core/files/ano_arquivos.h"
+#include "core/worksheet/validacao.h"
+
+namespace zivu::teste {
+namespace {
+
+const char* const kQuestao = "Você não fez a adaptação para o resultado.\rDeseja fazê-la agora?\r\r";
+
+// Codes in A and B (carried as titles), 1990 in C, 2000 in D; intermediate
+// years 2001 and 2002, the second one needing an adjustment of +1.
+class SaidaSimples : public ::testing::Test {
+ protected:
+  AmbienteSimples a;
+  void SetUp() override {
+    a.linha(1, {"UF", "Mun", "1990", "2000"});
+    a.linha(2, {"43", "", "1000", "1200"});
+    a.linha(3, {"5", "12", "100", "130"});
+    a.linha(4, {"5.5", "13", "400", "470"});
+    a.linha(5, {"5", "14", "500", "600"});
+    a.o().Ano(3, 1);
+    a.o().Ano(4, 1);
+    a.principal(3, 2, 4, 1301);
+    a.o().Dados(3, 3, 4, 5);
+    a.o().Fixos(1, 1, 2, 5);
+    a.o().cfg.AnoProj = "2002";
+    a.o().define_Anos_intermediarios(true);
+    a.o().Outros_totaisClick();
+    a.o().Grade_totais.cel(2, 1) = "1300";
+    a.o().cfg.Existe_cd_maior = a.o().cfg.Existe_cd_menor = true;
+    a.o().cfg.Cd_maior = "A";
+    a.o().cfg.Cd_menor = "B";
+    ASSERT_TRUE(ProcessaClick(a.sis));
+    a.plat.mensagens.clear();
+  }
+  void responde_dialogo(const std::string& nome) { a.plat.escolhas.push_back(EscolhaArquivo{nome, 1}); }
+};
+
+TEST_F(SaidaSimples, AllYearsFileWithAdjustmentAndTheWorksheetsLastRow) {
+  responde_dialogo(a.pasta / "vardex.csv");
+  ASSERT_TRUE(Salva_Uniao(a.sis, 1));
+  // Row 2 has no small-area code; the last row of the worksheet is kept.
+  EXPECT_EQ(le_tudo(a.pasta / "vardex.csv"),
+            "\"2001\";\"05\";\"0012\";\"145\";\r\n"
+            "\"2001\";\"06\";\"0013\";\"505\";\r\n"
+            "\"2001\";\"05\";\"0014\";\"650\";\r\n"
+            "\"2002\";\"05\";\"0012\";\"145\";\r\n"
+            "\"2002\";\"06\";\"0013\";\"505\";\r\n"
+            "\"2002\";\"05\";\"0014\";\"651\";\r\n");
+  EXPECT_EQ(a.s().Ano_Projetado_hint, "2002");
+  EXPECT_FALSE(a.s().Adaptar);
+  EXPECT_EQ(le_tudo(a.temp("SA2002")), "nao adaptar");
+  ASSERT_EQ(a.plat.dialogos.size(), 1u);
+  EXPECT_EQ(a.plat.dialogos[0].extensao_padrao, "CSV");
+}
+
+TEST_F(SaidaSimples, ReferencePointsAreRequiredOnlyByVardex) {
+  a.o().cfg.Existe_cd_menor = false;
+  EXPECT_FALSE(Salva_Uniao(a.sis, 1));
+  ASSERT_EQ(a.plat.mensagens.size(), 1u);
+  EXPECT_EQ(a.plat.mensagens[0].texto,
+            "Para esta operação, deve haver:\rCódigo da área maior e\rCódigo da área menor\r\r"
+            "Acesse Configuração-Quartis-Pontos de referência.");
+  EXPECT_EQ(a.plat.mensagens[0].titulo, "Aviso!");
+  EXPECT_TRUE(a.plat.dialogos.empty());
+
+  responde_dialogo(a.pasta / "uniao.csv");
+  EXPECT_TRUE(Salva_Uniao(a.sis, 0));
+  EXPECT_TRUE(existe(a.pasta / "uniao.csv"));
+}
+
+TEST_F(SaidaSimples, ACancelledDialogWritesNothing) {
+  EXPECT_FALSE(Salva_Uniao(a.sis, 1));
+  responde_dialogo("  ");
+  EXPECT_FALSE(Salva_Uniao(a.sis, 1));
+  EXPECT_TRUE(a.plat.mensagens.empty());
+}
+
+TEST_F(SaidaSimples, ACodeThatIsNoNumberGivesTheVardexError) {
+  a.o().DadosEntrada.cel(2, 4) = "x13";
+  // The titles reach the results grid with the next run.
+  ASSERT_TRUE(ProcessaClick(a.sis));
+  escreve_tudo(a.pasta / "vardex.csv", "antigo");
+  responde_dialogo(a.pasta / "vardex.csv");
+  EXPECT_FALSE(Salva_Uniao(a.sis, 1));
+  ASSERT_EQ(a.plat.mensagens.size(), 1u);
+  EXPECT_EQ(a.plat.mensagens[0].texto,
+            "Erro ao tentar gravar o arquivo para o sistema Vardex.\r\rErro original: 'x13' não é um valor real "
+            "válido.");
+  EXPECT_EQ(a.plat.mensagens[0].titulo, "Aviso!");
+  EXPECT_EQ(le_tudo(a.pasta / "vardex.csv"), "antigo");
+}
+
+TEST_F(SaidaSimples, TranslationFileOfTheYearOnScreen) {
+  // 2002 is on screen and still to be adjusted: "Não" keeps its figures.
+  a.plat.respostas.push_back(Resposta::Nao);
+  responde_dialogo(a.pasta / "traducao");
+  ASSERT_TRUE(DoDo_TradutorClick(a.sis));
+  ASSERT_EQ(a.plat.mensagens.size(), 1u);
+  EXPECT_EQ(a.plat.mensagens[0].texto, kQuestao);
+  EXPECT_EQ(a.plat.mensagens[0].titulo, "Aviso!");
+  EXPECT_EQ(a.plat.mensagens[0].botoes, Botoes::SimNaoCancelar);
+  EXPECT_EQ(a.plat.dialogos[0].filtro, "CSV (Arq. separado por ';')|*.csv");
+  EXPECT_EQ(le_tudo(a.pasta / "traducao.CSV"), "5;12;130;145\r\n5.5;13;470;505\r\n5;14;600;650\r\n");
+
+  a.plat.respostas.push_back(Resposta::Sim);
+  responde_dialogo(a.pasta / "ajustado.Csv");
+  ASSERT_TRUE(DoDo_TradutorClick(a.sis));
+  EXPECT_EQ(le_tudo(a.pasta / "ajustado.Csv"), "5;12;130;145\r\n5.5;13;470;505\r\n5;14;600;651\r\n");
+  EXPECT_FALSE(a.s().Adaptar);
+}
+
+TEST_F(SaidaSimples, TranslationCancelledAtTheQuestion) {
+  a.plat.respostas.push_back(Resposta::Cancelar);
+  EXPECT_FALSE(DoDo_TradutorClick(a.sis));
+  EXPECT_TRUE(a.plat.dialogos.empty());
+  EXPECT_TRUE(a.s().Adaptar);
+}
+
+TEST_F(SaidaSimples, TranslationNeedsBothCodes) {
+  a.o().cfg.Existe_cd_maior = false;
+  EXPECT_FALSE(DoDo_TradutorClick(a.sis));
+  ASSERT_EQ(a.plat.mensagens.size(), 1u);
+  EXPECT_EQ(a.plat.mensagens[0].texto, kAvisoReferencias);
+  EXPECT_EQ(a.plat.mensagens[0].titulo, "Aviso!");
+}
+
+TEST(SaidaQuartis, AllYearsAndTranslationFilesFromTheUnion) {
+  AmbienteSimples a;
+  std::filesystem::create_directories(a.temp(""));
+  Quartis& q = a.sis.quartis;
+  q.Tab_Uniao.redimensiona(11, 3);
+  const char* linhas[2][10] = {
+      {"1 - Bloco", "43", "UF", "101", "Pequena", "100", "130", "2.6", "145", "2.2"},
+      {"1 - Bloco", "43", "UF", "7", "Grande", "600", "660", "0.9", "1155", "0.8"}};
+  for (int r = 0; r < 2; ++r)
+    for (int c = 0; c < 10; ++c) q.Tab_Uniao.cel(c + 1, r + 1) = linhas[r][c];
+  q.Esc_Ano_Projetado = {"2005"};
+  a.s().Esc_Ano_Projetado = {"2005"};
+  q.Ano_Projetado_hint = "2005";
+  Grava_Ano(a.sis, "2005", 'Q');
+  EXPECT_EQ(le_tudo(a.temp("QA2005")), "nao adaptar");
+
+  a.plat.escolhas.push_back(EscolhaArquivo{a.pasta / "v.csv", 1});
+  ASSERT_TRUE(Salva_Uniao_Quartis(a.sis, 1));
+  EXPECT_EQ(le_tudo(a.pasta / "v.csv"),
+            "\"2005\";\"43\";\"0101\";\"145\";\r\n\"2005\";\"43\";\"0007\";\"1155\";\r\n");
+
+  // The quartile window keeps the name as chosen.
+  a.plat.escolhas.push_back(EscolhaArquivo{a.pasta / "t", 1});
+  ASSERT_TRUE(DoDo_TradutorClick_Quartis(a.sis));
+  EXPECT_EQ(le_tudo(a.pasta / "t"), "43;101;130;145\r\n43;7;660;1155\r\n");
+}
+
+}  // namespace
+}  // namespace zivu::teste
