@@ -1,0 +1,241 @@
+// zivu-cli calcular on the worksheets tests/data/calc_*.csv: exit status,
+// standard output, messages, and the bytes of the files it writes.
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string le(const fs::path& caminho) {
+  std::ifstream f(caminho, std::ios::binary);
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+std::string aspas(const std::string& s) {
+  std::string r = "'";
+  for (char c : s) r += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return r + "'";
+}
+
+struct Execucao {
+  int status = -1;
+  std::string saida, erros;
+};
+
+class Calcular : public ::testing::Test {
+ protected:
+  fs::path pasta;
+
+  void SetUp() override {
+    std::string modelo = (fs::temp_directory_path() / "zivu-calcular-XXXXXX").string();
+    pasta = ::mkdtemp(modelo.data());
+  }
+  void TearDown() override {
+    std::error_code ec;
+    fs::remove_all(pasta, ec);
+  }
+
+  static std::string dados(const std::string& nome) { return std::string(ZIVU_TEST_DATA) + "/" + nome; }
+  std::string em(const std::string& nome) const { return (pasta / nome).string(); }
+
+  // Runs the command with the work folder inside the test's folder.
+  Execucao roda(const std::vector<std::string>& args) {
+    std::string cmd = "ZIVU_HOME=" + aspas(em("casa")) + " " + aspas(ZIVU_CLI_PATH) + " calcular";
+    for (const auto& a : args) cmd += " " + aspas(a);
+    cmd += " >" + aspas(em("saida.txt")) + " 2>" + aspas(em("erros.txt"));
+    const int r = std::system(cmd.c_str());
+    Execucao e;
+    e.status = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+    e.saida = le(em("saida.txt"));
+    e.erros = le(em("erros.txt"));
+    return e;
+  }
+};
+
+const char* const kObsGeral2002 =
+    "O resultado final é diferente do esperado.\n"
+    "Corrija o valor da população projetada para 2002\n"
+    "ou clique em Adaptar, na guia Resultado, para\n"
+    "diminuir/somar 1 da maior população.\n\n\n"
+    "Veja abaixo o resultado das principais variáveis:\n\n"
+    "Para serem considerados válidos, Ai deve tender a 1 e Bi a 0.\n"
+    "Área principal\n"
+    "  -> Somatório de Ai = 1\n"
+    "  -> Somatório de Bi = 0\n"
+    "  -> Total esperado é : 1301\n"
+    "  -> Total obtido é : 1300\n";
+
+// The status line, then the observations of the year on screen.
+void espera_saida(const Execucao& e, const std::string& obs) {
+  const size_t fim = e.saida.find('\n');
+  ASSERT_NE(fim, std::string::npos);
+  EXPECT_TRUE(std::regex_match(e.saida.substr(0, fim), std::regex("Calculado, levando \\d\\d:\\d\\d:\\d\\d h")))
+      << e.saida;
+  EXPECT_EQ(e.saida.substr(fim + 1), obs);
+}
+
+TEST_F(Calcular, IntermediateYearsWriteEveryYearsFilesIntoTheWorkFolder) {
+  const auto e = roda({dados("calc_geral.csv"), "--separador-decimal", "."});
+  ASSERT_EQ(e.status, 0) << e.erros;
+  EXPECT_EQ(e.erros, "");
+  espera_saida(e, kObsGeral2002);
+  const fs::path temp = pasta / "casa" / "Temp";
+  for (const char* nome : {"SR2001.CSV", "SV2001.CSV", "SA2001", "SO2001", "SR2002.CSV", "SV2002.CSV"})
+    EXPECT_TRUE(fs::exists(temp / nome)) << nome;
+  EXPECT_EQ(le(temp / "SA2001"), "nao adaptar");
+  EXPECT_EQ(le(temp / "SA2002"), "adaptar");
+  EXPECT_EQ(le(temp / "SR2002.CSV"),
+            "\"UF\";\"Mun\";\"2002\";\"\";\r\n"
+            "\"43\";\"\";\"1300\";\"\";\r\n"
+            "\"5\";\"12\";\"145\";\"\";\r\n"
+            "\"5.5\";\"13\";\"505\";\"\";\r\n"
+            "\"5\";\"14\";\"650\";\"\";\r\n");
+  // The variables reach three columns past the worksheet's last one.
+  EXPECT_EQ(le(temp / "SV2002.CSV")
+                .rfind("\"UF\";\"Mun\";\"Popula\xE7\xE3o\";\"Ai\";\"Bi\";\"Taxa 1990/2000\";\"Taxa 2000/2002\";\r\n", 0),
+            0u);
+}
+
+TEST_F(Calcular, AdaptarAdjustsEveryYearThatNeedsIt) {
+  const auto e = roda({dados("calc_geral.csv"), "--pasta", em("anos"), "--adaptar", "--separador-decimal", "."});
+  ASSERT_EQ(e.status, 0) << e.erros;
+  espera_saida(e, kObsGeral2002);
+  EXPECT_EQ(le(em("anos/SA2002")), "nao adaptar");
+  EXPECT_EQ(le(em("anos/SR2002.CSV")),
+            "\"UF\";\"Mun\";\"2002\";\"\";\r\n"
+            "\"43\";\"\";\"1301\";\"\";\r\n"
+            "\"5\";\"12\";\"145\";\"\";\r\n"
+            "\"5.5\";\"13\";\"505\";\"\";\r\n"
+            "\"5\";\"14\";\"651\";\"\";\r\n");
+  EXPECT_NE(le(em("anos/SR2001.CSV")).find("\"650\""), std::string::npos);
+  EXPECT_FALSE(fs::exists(pasta / "casa" / "Temp"));
+}
+
+TEST_F(Calcular, EarlierFilesOfTheMethodAreRemovedFromTheFolder) {
+  fs::create_directories(em("anos"));
+  for (const char* nome : {"SR1999.CSV", "SA1999", "QU1999.CSV"}) std::ofstream(em("anos/" + std::string(nome))) << "x";
+  const auto e = roda({dados("calc_geral.csv"), "--pasta", em("anos"), "--separador-decimal", "."});
+  ASSERT_EQ(e.status, 0) << e.erros;
+  EXPECT_FALSE(fs::exists(em("anos/SR1999.CSV")));
+  EXPECT_FALSE(fs::exists(em("anos/SA1999")));
+  EXPECT_TRUE(fs::exists(em("anos/QU1999.CSV")));
+}
+
+TEST_F(Calcular, VardexFileAdjustsEveryYear) {
+  const auto e = roda({dados("calc_geral.csv"), "--pasta", em("anos"), "--vardex", em("vardex.csv"),
+                       "--separador-decimal", "."});
+  ASSERT_EQ(e.status, 0) << e.erros;
+  EXPECT_EQ(le(em("vardex.csv")),
+            "\"2001\";\"05\";\"0012\";\"145\";\r\n"
+            "\"2001\";\"06\";\"0013\";\"505\";\r\n"
+            "\"2001\";\"05\";\"0014\";\"650\";\r\n"
+            "\"2002\";\"05\";\"0012\";\"145\";\r\n"
+            "\"2002\";\"06\";\"0013\";\"505\";\r\n"
+            "\"2002\";\"05\";\"0014\";\"651\";\r\n");
+}
+
+TEST_F(Calcular, TranslationFileAnswersTheAdjustmentQuestionNo) {
+  const auto e = roda({dados("calc_geral.csv"), "--pasta", em("anos"), "--tradutor", em("traducao"),
+                       "--separador-decimal", "."});
+  ASSERT_EQ(e.status, 0) << e.erros;
+  EXPECT_EQ(e.erros,
+            "Aviso!\nVocê não fez a adaptação para o resultado.\nDeseja fazê-la agora?\n\n\nNão\n");
+  EXPECT_EQ(le(em("traducao.CSV")), "5;12;130;145\r\n5.5;13;470;505\r\n5;14;600;650\r\n");
+  EXPECT_EQ(le(em("anos/SA2002")), "adaptar");
+}
+
+TEST_F(Calcular, TranslationFileAfterAdaptar) {
+  const auto e = roda({dados("calc_geral.csv"), "--pasta", em("anos"), "--adaptar", "--tradutor",
+                       em("traducao.csv"), "--separador-decimal", "."});
+  ASSERT_EQ(e.status, 0) << e.erros;
+  EXPECT_EQ(e.erros, "");
+  EXPECT_EQ(le(em("traducao.csv")), "5;12;130;145\r\n5.5;13;470;505\r\n5;14;600;651\r\n");
+}
+
+TEST_F(Calcular, BlockModeReportsEachBlock) {
+  const auto e = roda({dados("calc_blocos.csv"), "--pasta", em("anos"), "--separador-decimal", "."});
+  ASSERT_EQ(e.status, 0) << e.erros;
+  espera_saida(e,
+               "População projetada para 2005\n\n"
+               "Veja abaixo o resultado das principais variáveis:\n\n"
+               "Para serem considerados válidos, Ai deve tender a 1 e Bi a 0.\n"
+               "\nÁrea secundária 1\n  -> Somatório de Ai = 1\n  -> Somatório de Bi = 0\n"
+               "  -> Total esperado é : 1300\n  -> Total obtido é : 1300\n"
+               "\nÁrea secundária 2\n  -> Somatório de Ai = 1\n  -> Somatório de Bi = 0\n"
+               "  -> Total esperado é : 351\n  -> Total obtido é : 351\n");
+  EXPECT_EQ(le(em("anos/SR2005.CSV")),
+            "\"UF\";\"Mun\";\"2005\";\"\";\r\n"
+            "\"\";\"Bloco 1\";\"1300\";\"\";\r\n"
+            "\"5\";\"12\";\"145\";\"\";\r\n"
+            "\"5\";\"13\";\"1155\";\"\";\r\n"
+            "\"\";\"Bloco 2\";\"351\";\"\";\r\n"
+            "\"6\";\"21\";\"51\";\"\";\r\n"
+            "\"6\";\"22\";\"300\";\"\";\r\n");
+}
+
+TEST_F(Calcular, RefusedAndCancelledRunsPrintNothing) {
+  auto e = roda({dados("calc_anos_iguais.csv"), "--pasta", em("anos")});
+  EXPECT_EQ(e.status, 1);
+  EXPECT_EQ(e.saida, "");
+  EXPECT_EQ(e.erros,
+            "Impossível continuar.\nOs Anos devem ser diferentes.\n\nCélula C1\n\nCélula D1\n\n"
+            "Corrija e tente novamente.\n");
+
+  e = roda({dados("calc_sem_dados.csv"), "--pasta", em("anos")});
+  EXPECT_EQ(e.status, 1);
+  EXPECT_EQ(e.saida, "");
+  EXPECT_EQ(e.erros, "Informe área(s) de dados a calcular.\n");
+
+  e = roda({dados("calc_base_constante.csv"), "--pasta", em("anos")});
+  EXPECT_EQ(e.status, 1);
+  EXPECT_EQ(e.saida, "");
+  EXPECT_EQ(e.erros, "Erro!\nAlgum problema no cálculo. Tarefa cancelada.\n");
+  EXPECT_FALSE(fs::exists(em("anos/SR2002.CSV")));
+}
+
+TEST_F(Calcular, AFailedOutputFileFailsTheCommand) {
+  // A folder that does not exist.
+  auto e = roda({dados("calc_geral.csv"), "--pasta", em("anos"), "--vardex", em("sem/pasta/v.csv"),
+                 "--separador-decimal", "."});
+  EXPECT_EQ(e.status, 1);
+  EXPECT_EQ(e.saida, "");
+  EXPECT_EQ(e.erros.rfind("Aviso!\nErro ao tentar gravar o arquivo para o sistema Vardex.\n\nErro original: ", 0),
+            0u)
+      << e.erros;
+}
+
+TEST_F(Calcular, QuartileMethodWithStatistics) {
+  const auto e = roda({dados("quartis_geral.csv"), "--quartis", "--pasta", em("anos"), "--estatisticas",
+                       em("est"), "--separador-decimal", "."});
+  ASSERT_EQ(e.status, 0) << e.erros;
+  // Only the status line: the observations belong to the simple method.
+  EXPECT_TRUE(std::regex_match(e.saida, std::regex("Calculado, levando \\d\\d:\\d\\d:\\d\\d h\n"))) << e.saida;
+  for (const char* nome : {"anos/QU2005.CSV", "anos/Q22005.CSV", "anos/QA2005", "est/E2005_1.CSV", "est/D2005_1.CSV"})
+    EXPECT_TRUE(fs::exists(em(nome))) << nome;
+  EXPECT_FALSE(fs::exists(em("anos/SR2005.CSV")));
+}
+
+TEST_F(Calcular, UsageErrors) {
+  EXPECT_EQ(roda({}).status, 2);
+  EXPECT_EQ(roda({dados("calc_geral.csv"), "outra.csv"}).status, 2);
+  auto e = roda({dados("calc_geral.csv"), "--estatisticas", em("est")});
+  EXPECT_EQ(e.status, 2);
+  EXPECT_NE(e.erros.find("--estatisticas exige --quartis."), std::string::npos);
+  EXPECT_EQ(roda({dados("calc_geral.csv"), "--pasta"}).status, 2);
+  EXPECT_EQ(roda({dados("calc_geral.csv"), "--separador-decimal", ";"}).status, 2);
+  EXPECT_EQ(roda({dados("calc_geral.csv"), "--desconhecida"}).status, 2);
+  EXPECT_FALSE(fs::exists(em("est")));
+}
+
+}  // namespace
