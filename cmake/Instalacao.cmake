@@ -30,17 +30,6 @@ install(FILES ${ZIVU_FONTE}/data/derova-zivu.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ZIVU_FONTE}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/derova-zivu)
 
-# A program started from the build tree finds its help the same way.
-if(TARGET zivu)
-  add_custom_target(zivu_ajuda ALL
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${ZIVU_FONTE}/docs/DoDo.html
-            $<TARGET_FILE_DIR:zivu>/DoDo.html
-    DEPENDS ${ZIVU_FONTE}/docs/DoDo.html
-    COMMENT "Copiando DoDo.html para junto de zivu"
-    VERBATIM)
-  add_dependencies(zivu_ajuda zivu)
-endif()
-
 # --- Debian package ----------------------------------------------------------
 
 set(CPACK_GENERATOR DEB)
