@@ -160,20 +160,6 @@ void ordena_copia(Quartis& q, std::vector<int32_t>& ordem, Grade& g, bool por_po
 
 }  // namespace
 
-void ordena_por_trocas(std::vector<int32_t>& indices, std::vector<double>& chave, size_t ini,
-                       size_t fim) {
-  for (size_t i = ini; i + 1 < fim; ++i) {
-    double ki = chave[i];
-    for (size_t j = i + 1; j < fim; ++j) {
-      if (ki > chave[j]) {
-        std::swap(indices[i], indices[j]);
-        std::swap(ki, chave[j]);
-      }
-    }
-    chave[i] = ki;
-  }
-}
-
 void Ordem_por_Pop(Quartis& q) { ordena_copia(q, q.ordem_pop, q.Tab_quartil_ordem_pop, true); }
 
 void Ordem_por_Tax(Quartis& q) { ordena_copia(q, q.ordem_tax, q.Tab_quartil_ordem_tax, false); }

@@ -76,17 +76,25 @@ TEST(QuartisOrdenacao, ExchangeRuleOrdersEqualKeysAsItExchanges) {
   EXPECT_EQ(chave, (std::vector<double>{1, 2, 2}));
 }
 
+// The rule itself, exchanging whole records, as the reference.
 TEST(QuartisOrdenacao, IndicesMatchExchangingWholeRecords) {
   struct Reg {
     int id;
     double chave;
   };
   std::mt19937 gerador(7);
-  std::uniform_int_distribution<int> valores(0, 9);
-  for (int rodada = 0; rodada < 20; ++rodada) {
-    const size_t n = 40, ini = 5, fim = 33;
+  for (int rodada = 0; rodada < 300; ++rodada) {
+    const size_t n = 1 + gerador() % 120;
+    const size_t ini = gerador() % 4, fim = n - (n > ini + 1 ? gerador() % (n - ini) : 0);
+    // From nearly all keys equal to nearly all distinct.
+    std::uniform_int_distribution<int> valores(0, 1 + rodada % 40);
     std::vector<Reg> regs;
-    for (size_t i = 0; i < n; ++i) regs.push_back({static_cast<int>(i), static_cast<double>(valores(gerador))});
+    for (size_t i = 0; i < n; ++i) {
+      double chave = valores(gerador);
+      if (rodada % 7 == 0) chave = -chave / 4;  // negative rates too
+      if (rodada % 11 == 0) chave = static_cast<double>(n - i) / 3;  // descending
+      regs.push_back({static_cast<int>(i), chave});
+    }
     std::vector<int32_t> idx;
     std::vector<double> chave;
     for (const Reg& r : regs) {
@@ -97,7 +105,10 @@ TEST(QuartisOrdenacao, IndicesMatchExchangingWholeRecords) {
       for (size_t j = i + 1; j < fim; ++j)
         if (regs[i].chave > regs[j].chave) std::swap(regs[i], regs[j]);
     ordena_por_trocas(idx, chave, ini, fim);
-    for (size_t i = 0; i < n; ++i) ASSERT_EQ(idx[i], regs[i].id) << "round " << rodada << " position " << i;
+    for (size_t i = 0; i < n; ++i) {
+      ASSERT_EQ(idx[i], regs[i].id) << "round " << rodada << " position " << i;
+      ASSERT_EQ(chave[i], regs[i].chave) << "round " << rodada << " position " << i;
+    }
   }
 }
 

@@ -1,0 +1,135 @@
+// The quartile method on a generated worksheet of ~10000 small areas: in 25
+// blocks with some exceptions in each, or in one block of ~10000 quartile
+// records (the orderings' worst case). The worksheets are also left as CSV
+// files beside the other benchmark files, for timing
+// `zivu-cli calcular --quartis` on them.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "bench/planilha_gerada.h"
+#include "core/engine/calculo.h"
+#include "core/engine/quartis_calculo.h"
+#include "core/engine/simples_calculo.h"
+#include "core/files/gravador.h"
+#include "core/text/numeros.h"
+#include "core/worksheet/validacao.h"
+
+namespace zivu::bench {
+namespace {
+
+std::string pasta_bench() {
+  auto p = std::filesystem::temp_directory_path() / "zivu-bench";
+  std::filesystem::create_directories(p);
+  return p.string() + "/";
+}
+
+// Row 1 holds the survey years; each block is its secondary line followed by
+// its small areas, filling the 10000 rows.
+void gera_quartis(Sistema& sis, int blocos) {
+  Origem& o = sis.origem;
+  Grade& g = o.DadosEntrada;
+  uint32_t semente = 4711;
+  auto proximo = [&semente] {
+    semente = semente * 1664525u + 1013904223u;
+    return semente >> 8;
+  };
+  g.cel(1, 1) = "Cód. UF";
+  g.cel(2, 1) = "Cód. Mun.";
+  g.cel(3, 1) = "Município";
+  g.cel(4, 1) = "1991";
+  g.cel(5, 1) = "2000";
+  o.cfg.AnoProj = "2001";
+  o.define_DoDo_bloco(true);
+  o.cfg.MetodoQuartis = true;
+  // With one block every area is a quartile record.
+  o.cfg.Div_habitantes = blocos == 1 ? "1000000" : "50000";
+  o.cfg.Existe_cd_maior = o.cfg.Existe_cd_menor = o.cfg.Existe_nome_menor = true;
+  o.cfg.Cd_maior = "A";
+  o.cfg.Cd_menor = "B";
+  o.cfg.Nome_menor = "C";
+  o.Ano(4, 1);
+  o.Ano(5, 1);
+  int r = 2;
+  const int areas = kLinhasPlanilha - 2 - blocos;
+  for (int k = 0; k < blocos; ++k) {
+    const int n = areas / blocos + (k < areas % blocos ? 1 : 0);
+    const int linha = r++;
+    int64_t s0 = 0, s1 = 0;
+    for (int i = 0; i < n; ++i, ++r) {
+      const int64_t p0 = 500 + proximo() % 60000;
+      const int64_t p1 = p0 * (900 + static_cast<int64_t>(proximo() % 250)) / 1000;
+      g.cel(1, r) = "43";
+      g.cel(2, r) = std::to_string(1000 + r);
+      g.cel(3, r) = "Município " + std::to_string(r);
+      g.cel(4, r) = std::to_string(p0);
+      g.cel(5, r) = std::to_string(p1);
+      s0 += p0;
+      s1 += p1;
+    }
+    g.cel(3, linha) = "Bloco " + std::to_string(k + 1);
+    g.cel(4, linha) = std::to_string(s0);
+    g.cel(5, linha) = std::to_string(s1);
+    o.SubDivisao(4, linha, 5, linha);
+    o.Cancelar_TotalClick();
+    o.TotaisSecundarios[static_cast<size_t>(k)] = s1 * 108 / 100;
+    o.Dados(1, linha + 1, 5, r - 1);
+  }
+  o.UltimaColuna = 5;
+  o.UltimaLinha = r - 1;
+}
+
+// Validated once; the driver has run once, so the window holds a year.
+void prepara(Sistema& sis, int blocos) {
+  definir_separador_decimal('.');
+  sis.princ.PastaTemp = pasta_bench() + "Temp";
+  gera_quartis(sis, blocos);
+  if (!ProcessaClick(sis)) throw std::runtime_error("a planilha gerada foi recusada");
+  Grava_CSV(sis, pasta_bench() + "quartis_" + std::to_string(blocos) + (blocos == 1 ? "_bloco" : "_blocos"),
+            "CSV", sis.origem.DadosEntrada, sis.origem.UltimaLinha, sis.origem.UltimaColuna);
+}
+
+void BM_Projeta_Ano_Quartis(benchmark::State& state) {
+  PlataformaMuda plat;
+  Sistema sis(plat);
+  prepara(sis, static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    PegandoNovosTotais(sis, 0);
+    if (!Projeta_Ano_Quartis(sis, "2001")) state.SkipWithError("ano cancelado");
+  }
+}
+BENCHMARK(BM_Projeta_Ano_Quartis)->Arg(25)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_Ordens(benchmark::State& state) {
+  PlataformaMuda plat;
+  Sistema sis(plat);
+  prepara(sis, static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    Ordem_por_Pop(sis.quartis);
+    Ordem_por_Tax(sis.quartis);
+  }
+}
+BENCHMARK(BM_Ordens)->Arg(25)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_Sel_AreaChange(benchmark::State& state) {
+  PlataformaMuda plat;
+  Sistema sis(plat);
+  prepara(sis, static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(Sel_AreaChange(sis));
+}
+BENCHMARK(BM_Sel_AreaChange)->Arg(25)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The whole run: folder, the year with its files, loading it back, statistics.
+void BM_Inicia_Calculo_Quartis(benchmark::State& state) {
+  PlataformaMuda plat;
+  Sistema sis(plat);
+  prepara(sis, static_cast<int>(state.range(0)));
+  for (auto _ : state) benchmark::DoNotOptimize(Inicia_Calculo(sis));
+}
+BENCHMARK(BM_Inicia_Calculo_Quartis)->Arg(25)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace zivu::bench
+
+BENCHMARK_MAIN();
