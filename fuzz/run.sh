@@ -10,7 +10,7 @@ tempo="${ZIVU_FUZZ_TEMPO:-30}"
 
 cmake -S "$raiz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIVU_FUZZ=ON -DZIVU_TESTS=OFF -DZIVU_BENCH=OFF
-cmake --build "$build" -j2 --target fuzz_leitor fuzz_configuracao
+cmake --build "$build" -j2 --target fuzz_leitor fuzz_configuracao fuzz_calculo
 
 # Seeds are copied, so what the fuzzer adds to its corpus stays in the build.
 semeia() {
@@ -24,9 +24,10 @@ shopt -s nullglob
 semeia fuzz_leitor "$raiz"/tests/data/*.csv "$raiz"/tests/data/*.txt "$raiz"/tests/data/*.dat \
   "$raiz"/examples/*.csv
 semeia fuzz_configuracao "$raiz"/tests/data/*.cfg
+semeia fuzz_calculo "$raiz"/tests/data/calc_*.csv "$raiz"/tests/data/quartis_*.csv "$raiz"/examples/*.csv
 
 mkdir -p "$build/artefatos"
-for alvo in fuzz_leitor fuzz_configuracao; do
+for alvo in fuzz_leitor fuzz_configuracao fuzz_calculo; do
   echo "== $alvo: ${tempo} s"
   "$build/fuzz/$alvo" -max_total_time="$tempo" -max_len=8192 -timeout=10 -rss_limit_mb=2048 \
     -artifact_prefix="$build/artefatos/$alvo-" -print_final_stats=1 "$build/corpus/$alvo"

@@ -107,7 +107,9 @@ TEST_F(Calcular, IntermediateYearsWriteEveryYearsFilesIntoTheWorkFolder) {
             0u);
 }
 
-TEST_F(Calcular, AdaptarAdjustsEveryYearThatNeedsIt) {
+TEST_F(Calcular, AdaptarAdjustsEveryYearThatNeedsItInTheGivenFolder) {
+  fs::create_directories(em("anos"));
+  for (const char* nome : {"SR1999.CSV", "QU1999.CSV"}) std::ofstream(em("anos/" + std::string(nome))) << "x";
   const auto e = roda({dados("calc_geral.csv"), "--pasta", em("anos"), "--adaptar", "--separador-decimal", "."});
   ASSERT_EQ(e.status, 0) << e.erros;
   espera_saida(e, kObsGeral2002);
@@ -120,15 +122,8 @@ TEST_F(Calcular, AdaptarAdjustsEveryYearThatNeedsIt) {
             "\"5\";\"14\";\"651\";\"\";\r\n");
   EXPECT_NE(le(em("anos/SR2001.CSV")).find("\"650\""), std::string::npos);
   EXPECT_FALSE(fs::exists(pasta / "casa" / "Temp"));
-}
-
-TEST_F(Calcular, EarlierFilesOfTheMethodAreRemovedFromTheFolder) {
-  fs::create_directories(em("anos"));
-  for (const char* nome : {"SR1999.CSV", "SA1999", "QU1999.CSV"}) std::ofstream(em("anos/" + std::string(nome))) << "x";
-  const auto e = roda({dados("calc_geral.csv"), "--pasta", em("anos"), "--separador-decimal", "."});
-  ASSERT_EQ(e.status, 0) << e.erros;
+  // The method's earlier files go, the other method's stay.
   EXPECT_FALSE(fs::exists(em("anos/SR1999.CSV")));
-  EXPECT_FALSE(fs::exists(em("anos/SA1999")));
   EXPECT_TRUE(fs::exists(em("anos/QU1999.CSV")));
 }
 
@@ -143,6 +138,14 @@ TEST_F(Calcular, VardexFileAdjustsEveryYear) {
             "\"2002\";\"05\";\"0012\";\"145\";\r\n"
             "\"2002\";\"06\";\"0013\";\"505\";\r\n"
             "\"2002\";\"05\";\"0014\";\"651\";\r\n");
+
+  // A file that cannot be written fails the command, with nothing on output.
+  const auto f = roda({dados("calc_geral.csv"), "--pasta", em("anos"), "--vardex", em("sem/pasta/v.csv"),
+                       "--separador-decimal", "."});
+  EXPECT_EQ(f.status, 1);
+  EXPECT_EQ(f.saida, "");
+  EXPECT_EQ(f.erros.rfind("Aviso!\nErro ao tentar gravar o arquivo para o sistema Vardex.\n\nErro original: ", 0), 0u)
+      << f.erros;
 }
 
 TEST_F(Calcular, TranslationFileAnswersTheAdjustmentQuestionNo) {
@@ -153,13 +156,12 @@ TEST_F(Calcular, TranslationFileAnswersTheAdjustmentQuestionNo) {
             "Aviso!\nVocê não fez a adaptação para o resultado.\nDeseja fazê-la agora?\n\n\nNão\n");
   EXPECT_EQ(le(em("traducao.CSV")), "5;12;130;145\r\n5.5;13;470;505\r\n5;14;600;650\r\n");
   EXPECT_EQ(le(em("anos/SA2002")), "adaptar");
-}
 
-TEST_F(Calcular, TranslationFileAfterAdaptar) {
-  const auto e = roda({dados("calc_geral.csv"), "--pasta", em("anos"), "--adaptar", "--tradutor",
+  // After --adaptar there is nothing to ask; ".csv" in any case is kept.
+  const auto f = roda({dados("calc_geral.csv"), "--pasta", em("anos"), "--adaptar", "--tradutor",
                        em("traducao.csv"), "--separador-decimal", "."});
-  ASSERT_EQ(e.status, 0) << e.erros;
-  EXPECT_EQ(e.erros, "");
+  ASSERT_EQ(f.status, 0) << f.erros;
+  EXPECT_EQ(f.erros, "");
   EXPECT_EQ(le(em("traducao.csv")), "5;12;130;145\r\n5.5;13;470;505\r\n5;14;600;651\r\n");
 }
 
@@ -204,17 +206,6 @@ TEST_F(Calcular, RefusedAndCancelledRunsPrintNothing) {
   EXPECT_FALSE(fs::exists(em("anos/SR2002.CSV")));
 }
 
-TEST_F(Calcular, AFailedOutputFileFailsTheCommand) {
-  // A folder that does not exist.
-  auto e = roda({dados("calc_geral.csv"), "--pasta", em("anos"), "--vardex", em("sem/pasta/v.csv"),
-                 "--separador-decimal", "."});
-  EXPECT_EQ(e.status, 1);
-  EXPECT_EQ(e.saida, "");
-  EXPECT_EQ(e.erros.rfind("Aviso!\nErro ao tentar gravar o arquivo para o sistema Vardex.\n\nErro original: ", 0),
-            0u)
-      << e.erros;
-}
-
 TEST_F(Calcular, QuartileMethodWithStatistics) {
   const auto e = roda({dados("quartis_geral.csv"), "--quartis", "--pasta", em("anos"), "--estatisticas",
                        em("est"), "--separador-decimal", "."});
@@ -227,14 +218,12 @@ TEST_F(Calcular, QuartileMethodWithStatistics) {
 }
 
 TEST_F(Calcular, UsageErrors) {
-  EXPECT_EQ(roda({}).status, 2);
-  EXPECT_EQ(roda({dados("calc_geral.csv"), "outra.csv"}).status, 2);
-  auto e = roda({dados("calc_geral.csv"), "--estatisticas", em("est")});
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {}, {"a.csv", "b.csv"}, {"a.csv", "--pasta"}, {"a.csv", "--separador-decimal", ";"}, {"a.csv", "-x"}})
+    EXPECT_EQ(roda(args).status, 2);
+  const auto e = roda({dados("calc_geral.csv"), "--estatisticas", em("est")});
   EXPECT_EQ(e.status, 2);
   EXPECT_NE(e.erros.find("--estatisticas exige --quartis."), std::string::npos);
-  EXPECT_EQ(roda({dados("calc_geral.csv"), "--pasta"}).status, 2);
-  EXPECT_EQ(roda({dados("calc_geral.csv"), "--separador-decimal", ";"}).status, 2);
-  EXPECT_EQ(roda({dados("calc_geral.csv"), "--desconhecida"}).status, 2);
   EXPECT_FALSE(fs::exists(em("est")));
 }
 

@@ -27,6 +27,19 @@ void mensagem_problema(Sistema& sis) {
 // A population or total cell of the sheet: separators removed, then the
 // floating conversion.
 std::optional<double> valor_planilha(const std::string& texto) {
+  // Most cells are plain digits: their value is the exact integer.
+  if (!texto.empty() && texto.size() <= 15) {
+    int64_t v = 0;
+    bool digitos = true;
+    for (char c : texto) {
+      if (c < '0' || c > '9') {
+        digitos = false;
+        break;
+      }
+      v = v * 10 + (c - '0');
+    }
+    if (digitos) return static_cast<double>(v);
+  }
   if (texto.find_first_of(".,") == std::string::npos) return para_real(texto);
   return para_real(Tira_Separadores(texto));
 }

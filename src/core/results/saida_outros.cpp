@@ -158,7 +158,9 @@ bool Salva_Uniao(Sistema& sis, int modo) {
         const std::string& menor = celula(s.DadosSaida, c_menor, r);
         const std::string& pop = s.DadosSaida.le(c0, r);
         if (apara(maior).empty() || apara(menor).empty() || apara(pop).empty()) continue;
-        linha_vardex(texto, ano, codigo_real(maior), codigo_real(menor), pop);
+        const int64_t cod_maior = codigo_real(maior);
+        const int64_t cod_menor = codigo_real(menor);
+        linha_vardex(texto, ano, cod_maior, cod_menor, pop);
       }
     }
   } catch (const ErroVardex& e) {
@@ -181,9 +183,11 @@ bool Salva_Uniao_Quartis(Sistema& sis, int modo) {
       if (!Aceitar_anoClick_Quartis(sis)) return false;
       if (q.Adaptar && !AdaptarClick_Quartis(sis)) return false;
       const std::string& ano = q.Esc_Ano_Projetado[i];
-      for (int r = 1; r < linhas; ++r)
-        linha_vardex(texto, ano, codigo_inteiro(q.Tab_Uniao.le(2, r)), codigo_inteiro(q.Tab_Uniao.le(4, r)),
-                     q.Tab_Uniao.le(9, r));
+      for (int r = 1; r < linhas; ++r) {
+        const int64_t cod_maior = codigo_inteiro(q.Tab_Uniao.le(2, r));
+        const int64_t cod_menor = codigo_inteiro(q.Tab_Uniao.le(4, r));
+        linha_vardex(texto, ano, cod_maior, cod_menor, q.Tab_Uniao.le(9, r));
+      }
     }
   } catch (const ErroVardex& e) {
     aviso_vardex(sis, e.mensagem);

@@ -73,22 +73,6 @@ struct AmbienteSimples {
     o().Dados(2, 3, 3, r - 1);
     o().Fixos(1, 1, 1, r - 1);
   }
-
-  std::vector<std::string> textos() const {
-    std::vector<std::string> v;
-    for (const auto& m : plat.mensagens) v.push_back(m.texto);
-    return v;
-  }
 };
-
-// The worksheet's own line ends: CR LF, in Windows-1252.
-inline std::string crlf(std::string s) {
-  std::string r;
-  for (char c : s) {
-    if (c == '\n') r += '\r';
-    r += c;
-  }
-  return r;
-}
 
 }  // namespace zivu::teste

