@@ -54,7 +54,7 @@ std::string texto_espaco_disco(double f) {
   return apara(t);
 }
 
-std::string texto_memoria(uint64_t bytes, char grupo) {
+std::string texto_memoria(uint64_t bytes, std::string_view grupo) {
   const uint64_t kb = bytes / 1024;
   std::string digitos = kb == 0 ? std::string() : std::to_string(kb);
   std::string t;

@@ -15,7 +15,7 @@ std::string texto_espaco_disco(double livres);
 
 // Total physical memory in kilobytes, thousands grouped with `grupo`, then
 // " KB" (mask #,###" KB": zero shows no digit).
-std::string texto_memoria(uint64_t bytes, char grupo);
+std::string texto_memoria(uint64_t bytes, std::string_view grupo);
 
 // Memory load percentage as "37 %".
 std::string texto_carga(int porcentagem);

@@ -21,10 +21,10 @@ TEST(Sobre, EspacoEmDiscoNasTresEscalasSempreComPonto) {
 }
 
 TEST(Sobre, MemoriaEmKbAgrupadaEPorcentagem) {
-  EXPECT_EQ(texto_memoria(16777216ull * 1024, '.'), "16.777.216 KB");
-  EXPECT_EQ(texto_memoria(999 * 1024, '.'), "999 KB");
-  EXPECT_EQ(texto_memoria(1000 * 1024 + 1023, ','), "1,000 KB");
-  EXPECT_EQ(texto_memoria(512, '.'), " KB");
+  EXPECT_EQ(texto_memoria(16777216ull * 1024, "."), "16.777.216 KB");
+  EXPECT_EQ(texto_memoria(999 * 1024, "."), "999 KB");
+  EXPECT_EQ(texto_memoria(1000 * 1024 + 1023, ","), "1,000 KB");
+  EXPECT_EQ(texto_memoria(512, "."), " KB");
   EXPECT_EQ(texto_carga(37), "37 %");
 }
 

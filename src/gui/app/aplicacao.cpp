@@ -1,0 +1,71 @@
+#include "gui/app/aplicacao.h"
+
+#include <QFileInfo>
+#include <exception>
+
+#include "core/files/arquivos.h"
+#include "core/janela_principal.h"
+#include "gui/app/princ.h"
+#include "gui/app/sobre.h"
+#include "gui/results/quartis_janela.h"
+#include "gui/results/simples_janela.h"
+#include "gui/worksheet/origem_janela.h"
+
+namespace {
+
+std::string com_barra(std::string pasta) {
+  if (!pasta.empty() && pasta.back() != '/') pasta += '/';
+  return pasta;
+}
+
+}  // namespace
+
+Aplicacao::Aplicacao(std::string pasta_sistema)
+    : sis(plat), PastaSistema(com_barra(pasta_sistema.empty() ? zivu::pasta_sistema() : pasta_sistema)) {
+  princ_ = std::make_unique<TPrinc>(*this);
+  princ = princ_.get();
+  plat.define_janela(princ, princ->Situacao, princ->Progressao);
+  sobre = new TSobre(*this, princ);
+  origem = new TOrigem(*this);
+  princ->adiciona_filha(origem);
+  simples = new TSimples(*this);
+  princ->adiciona_filha(simples);
+  quartis = new TQuartis(*this);
+  princ->adiciona_filha(quartis);
+  atualiza();
+}
+
+Aplicacao::~Aplicacao() = default;
+
+void Aplicacao::executa(const std::function<void()>& comando) {
+  try {
+    comando();
+  } catch (const std::exception& e) {
+    plat.cursor_espera(false);
+    plat.progresso_esconder();
+    plat.erro_geral(e.what());
+  }
+  atualiza();
+}
+
+void Aplicacao::atualiza() {
+  ++atualizando_;
+  princ->atualiza();
+  origem->atualiza();
+  simples->atualiza();
+  quartis->atualiza();
+  --atualizando_;
+}
+
+std::string Aplicacao::arquivo_ajuda() const { return PastaSistema + "DoDo.html"; }
+
+void Aplicacao::verifica_ajuda() {
+  if (QFileInfo::exists(QString::fromStdString(arquivo_ajuda()))) return;
+  zivu::Aviso_Sem_Ajuda(plat);
+  princ->desabilita_ajuda();
+}
+
+void Aplicacao::mostra() {
+  princ->showMaximized();
+  atualiza();
+}

@@ -1,0 +1,23 @@
+// The page "3 - Totais": the totals sheet of the intermediate years.
+#pragma once
+
+#include <QWidget>
+
+class Aplicacao;
+class ModeloTotais;
+class QTableView;
+class QToolButton;
+
+class PaginaTotais : public QWidget {
+  Q_OBJECT
+ public:
+  PaginaTotais(Aplicacao& app, QWidget* pai);
+  void atualiza();
+
+  QToolButton* Outros_totais;
+  QTableView* Grade_totais;
+  ModeloTotais* modelo;
+
+ private:
+  Aplicacao& app_;
+};

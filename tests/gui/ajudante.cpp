@@ -1,0 +1,89 @@
+#include "ajudante.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+
+#include "core/text/numeros.h"
+#include "gui/app/princ.h"
+#include "gui/worksheet/modelos.h"
+#include "gui/worksheet/origem_janela.h"
+
+Dialogos::Dialogos() {
+  relogio_.setInterval(5);
+  connect(&relogio_, &QTimer::timeout, this, &Dialogos::verifica);
+  relogio_.start();
+}
+
+void Dialogos::verifica() {
+  QWidget* w = QApplication::activeModalWidget();
+  if (!w || !w->isVisible()) return;
+  if (auto* caixa = qobject_cast<QMessageBox*>(w)) {
+    caixas.append({caixa->windowTitle(), caixa->text()});
+    QAbstractButton* b = nullptr;
+    if (!respostas.isEmpty()) b = caixa->button(respostas.takeFirst());
+    if (!b) b = caixa->button(QMessageBox::No);
+    if (!b) b = caixa->button(QMessageBox::Ok);
+    if (b) b->click();
+    else caixa->reject();
+  } else if (auto* dlg = qobject_cast<QFileDialog*>(w)) {
+    filtros_vistos.append(dlg->nameFilters());
+    if (arquivos.isEmpty()) {
+      dlg->reject();
+      return;
+    }
+    const int filtro = filtros.isEmpty() ? 1 : filtros.takeFirst();
+    if (filtro >= 1 && filtro <= dlg->nameFilters().size())
+      dlg->selectNameFilter(dlg->nameFilters().at(filtro - 1));
+    dlg->selectFile(arquivos.takeFirst());
+    static_cast<QDialog*>(dlg)->accept();
+  } else if (auto* impressao = qobject_cast<QPrintDialog*>(w)) {
+    ++impressoes;
+    if (cancela_impressao)
+      impressao->reject();
+    else
+      impressao->accept();
+  } else if (auto* dlg = qobject_cast<QDialog*>(w)) {
+    outros.append(dlg->objectName());
+    if (auto* fechar = dlg->findChild<QAbstractButton*>("FechaSobre"))
+      fechar->click();
+    else
+      dlg->reject();
+  }
+}
+
+Programa::Programa() {
+  qputenv("ZIVU_HOME", pasta.path().toUtf8());
+  zivu::definir_separador_decimal('.');
+  app = std::make_unique<Aplicacao>(pasta.path().toStdString());
+  app->princ->resize(1024, 768);
+  app->princ->show();
+  app->atualiza();
+}
+
+Programa::~Programa() { app.reset(); }
+
+TOrigem* Programa::origem() const { return app->origem; }
+
+void Programa::mostra_planilha() {
+  TOrigem* o = origem();
+  app->princ->MostraFilha(o);
+  o->Ficha->setCurrentWidget(o->Origem);
+  o->FormasEntrada->setCurrentWidget(o->Visual);
+  QApplication::processEvents();
+}
+
+void clica_celula(QTableView* planilha, int c, int r, Qt::KeyboardModifiers m) {
+  const QModelIndex i = planilha->model()->index(r - 1, c - 1);
+  planilha->scrollTo(i);
+  QTest::mouseClick(planilha->viewport(), Qt::LeftButton, m, planilha->visualRect(i).center());
+}
+
+void seleciona(QTableView* planilha, int c0, int r0, int c1, int r1) {
+  clica_celula(planilha, c0, r0);
+  clica_celula(planilha, c1, r1, Qt::ShiftModifier);
+}

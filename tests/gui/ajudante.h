@@ -1,0 +1,61 @@
+// What the window tests share: a fresh program in a temporary work folder, a
+// user who answers the modal dialogs, and mouse work on the sheet.
+#pragma once
+
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <memory>
+
+#include "gui/app/aplicacao.h"
+
+class QTableView;
+class TOrigem;
+
+// Answers every modal dialog that shows up while a command runs: message
+// boxes with the scripted buttons (No, or OK, when none is left), file
+// dialogs with the scripted names (cancel when none is left), print dialogs
+// by accepting them.
+class Dialogos : public QObject {
+  Q_OBJECT
+ public:
+  Dialogos();
+
+  struct Caixa {
+    QString titulo;
+    QString texto;
+  };
+  QList<Caixa> caixas;
+  QList<QMessageBox::StandardButton> respostas;
+  QStringList arquivos;
+  QList<int> filtros;  // filter chosen with each file name, from 1
+  QList<QStringList> filtros_vistos;
+  int impressoes = 0;
+  bool cancela_impressao = false;
+  QStringList outros;  // other modal dialogs, closed with their own close button
+
+  QString ultimo_texto() const { return caixas.isEmpty() ? QString() : caixas.back().texto; }
+  QString ultimo_titulo() const { return caixas.isEmpty() ? QString() : caixas.back().titulo; }
+
+ private:
+  void verifica();
+  QTimer relogio_;
+};
+
+// A program with its windows shown, in a work folder of its own.
+struct Programa {
+  Programa();
+  ~Programa();
+  QTemporaryDir pasta;
+  std::unique_ptr<Aplicacao> app;
+  TOrigem* origem() const;
+  // The worksheet window on "Dados de Origem" > "1 - Visual".
+  void mostra_planilha();
+};
+
+// Clicks cell (c0, r0) of the sheet and shift-clicks (c1, r1).
+void seleciona(QTableView* planilha, int c0, int r0, int c1, int r1);
+void clica_celula(QTableView* planilha, int c, int r, Qt::KeyboardModifiers m = Qt::NoModifier);
