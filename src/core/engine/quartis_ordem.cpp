@@ -47,13 +47,15 @@ std::vector<int64_t> ultimas_vagas(const std::vector<int64_t>& a, int64_t T) {
   std::vector<int64_t> f(a.size());
   for (int64_t k = 0; k < c; ++k) {
     int64_t s = a[k] + k;
-    int64_t m = k + 1;  // h(s): records of the key whose a is at most s
-    while (m < c && a[m] <= s) ++m;
+    // m = h(s): the records of the key whose a is at most s.
+    auto conta = [&](int64_t desde) { return std::upper_bound(a.begin() + desde, a.end(), s) - a.begin(); };
+    int64_t m = conta(k + 1);
     while (s < T) {
-      // h stays m up to the next record's a; jump there in steps of m.
+      // h stays m up to the next record's a; jump there in steps of m. Each
+      // round either passes a[m] or ends, and its jump is at least m long.
       const int64_t limite = std::min(m < c ? a[m] : T, T);
-      if (s < limite) s += (limite - s + m - 1) / m * m;
-      while (m < c && a[m] <= s) ++m;
+      s += (limite - s + m - 1) / m * m;
+      m = conta(m);
     }
     f[k] = s;
   }
