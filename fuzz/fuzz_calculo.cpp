@@ -30,7 +30,8 @@ void apaga_pasta() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
-  static const bool registrado = std::atexit(apaga_pasta) == 0;
+  // The folder's name is built first, so it outlives the exit handler.
+  static const bool registrado = !pasta().empty() && std::atexit(apaga_pasta) == 0;
   (void)registrado;
   static zivu::fuzz::PlataformaMuda plataforma;
   static zivu::Sistema sis(plataforma);
