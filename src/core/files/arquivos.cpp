@@ -108,18 +108,23 @@ std::optional<std::string> le_bytes(const std::string& caminho) {
   return bytes;
 }
 
-void grava_seguro(const std::string& caminho, std::string_view bytes) {
-  const fs::path alvo(caminho);
-  fs::path pasta = alvo.parent_path();
+void grava_seguro(const std::string& caminho_pedido, std::string_view bytes) {
+  // Through a link, the file it points to is the one replaced.
+  std::error_code ec;
+  std::string caminho = caminho_pedido;
+  if (fs::is_symlink(caminho_pedido, ec)) {
+    const fs::path real = fs::weakly_canonical(caminho_pedido, ec);
+    if (!ec) caminho = real.string();
+  }
+  fs::path pasta = fs::path(caminho).parent_path();
   if (pasta.empty()) pasta = ".";
-  std::string oculto(1, '.');
-  oculto.append(alvo.filename().string()).append(".XXXXXX");
-  const std::string modelo = (pasta / oculto).string();
+  // A short hidden name, so a long target name cannot make it too long.
+  const std::string modelo = (pasta / ".zivu-XXXXXX").string();
   std::vector<char> nome_temp(modelo.begin(), modelo.end());
   nome_temp.push_back('\0');
 
   const int fd = ::mkstemp(nome_temp.data());
-  if (fd < 0) throw ErroArquivo(falha_gravacao(caminho, errno));
+  if (fd < 0) throw ErroArquivo(falha_gravacao(caminho_pedido, errno));
   const std::string temp(nome_temp.data());
   int erro = 0;
   ::fchmod(fd, modo_do_alvo(caminho));  // mkstemp's 0600 would hide the file from others
@@ -134,7 +139,7 @@ void grava_seguro(const std::string& caminho, std::string_view bytes) {
   if (erro == 0 && ::rename(temp.c_str(), caminho.c_str()) != 0) erro = errno;
   if (erro != 0) {
     ::unlink(temp.c_str());
-    throw ErroArquivo(falha_gravacao(caminho, erro));
+    throw ErroArquivo(falha_gravacao(caminho_pedido, erro));
   }
 }
 

@@ -36,6 +36,17 @@ TEST(Arquivos, SafeWriteReplacesAndLeavesNoTemporaryFile) {
   EXPECT_EQ(conteudo(pasta.caminho()), (std::vector<std::string>{"f.csv"}));
 }
 
+TEST(Arquivos, SafeWriteThroughALinkReplacesTheLinkedFile) {
+  PastaTemporaria pasta;
+  escreve_tudo(pasta / "real.csv", "old");
+  std::filesystem::create_symlink(pasta / "real.csv", pasta / "link.csv");
+  grava_seguro(pasta / "link.csv", "new");
+  EXPECT_TRUE(std::filesystem::is_symlink(pasta / "link.csv"));
+  EXPECT_EQ(le_tudo(pasta / "real.csv"), "new");
+  grava_seguro(pasta / std::string(250, 'n'), "long name");
+  EXPECT_EQ(le_tudo(pasta / std::string(250, 'n')), "long name");
+}
+
 TEST(Arquivos, FailedSafeWriteThrowsAndLeavesFolderAsItWas) {
   PastaTemporaria pasta;
   std::filesystem::create_directory(pasta / "alvo");
