@@ -235,6 +235,15 @@ TEST_F(Leitura, RegionLinesAreTrimmedAndLastPrincipalWins) {
   EXPECT_EQ(o.AreasDados, (std::vector<Regiao>{{2, 10, 5, 60}}));
 }
 
+TEST_F(Leitura, AThirdYearLineIsIgnored) {
+  escreve_tudo(pasta / "a.csv",
+               "[INICIO]\r\n<ANOS>\r\n3,1\r\n4,1\r\n5,1\r\n<PRINCIPAL>\r\n3,2..4,2 + = 9\r\n[FIM]\r\n");
+  EXPECT_TRUE(le(pasta / "a.csv"));
+  EXPECT_EQ(o.QtdAnos, 2);
+  EXPECT_EQ(o.CelulasAno, (std::vector<CelulaAno>{{3, 1}, {4, 1}}));
+  EXPECT_EQ(o.TotalPrincipal, 9);
+}
+
 TEST_F(Leitura, SectionsOutOfOrder) {
   EXPECT_TRUE(le(dados("sections_out_of_order.csv")));
   EXPECT_EQ(o.LinhaPrincipal, (Regiao{3, 2, 4, 2}));
