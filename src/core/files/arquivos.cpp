@@ -129,7 +129,6 @@ void grava_seguro(const std::string& caminho_pedido, std::string_view bytes) {
   int erro = 0;
   ::fchmod(fd, modo_do_alvo(caminho));  // mkstemp's 0600 would hide the file from others
   if (!escreve_tudo(fd, bytes)) erro = errno;
-  if (erro == 0 && ::fsync(fd) != 0) erro = errno;
   if (::close(fd) != 0 && erro == 0) erro = errno;
   if (erro == 0) {
     struct stat st {};
