@@ -24,6 +24,18 @@ int64_t bloco_do_rotulo(const std::string& rotulo) {
   return le_inteiro(std::string_view(rotulo).substr(0, n));
 }
 
+// Sums of projected populations; absurd sheets could overflow them.
+int64_t soma(int64_t a, int64_t b) {
+  int64_t r;
+  if (__builtin_add_overflow(a, b, &r)) falha_calculo();
+  return r;
+}
+int64_t diferenca(int64_t a, int64_t b) {
+  int64_t r;
+  if (__builtin_sub_overflow(a, b, &r)) falha_calculo();
+  return r;
+}
+
 struct Bloco {
   int64_t esperada = 0, soma = 0, maior = 0;
   int linha_maior = 0;
@@ -62,7 +74,7 @@ void monta(Sistema& sis) {
     while (!apara(u.le(1, lin_u)).empty() &&
            bloco_do_rotulo(u.le(1, lin_u)) == static_cast<int64_t>(k) + 1) {
       const int64_t v = le_inteiro(u.le(9, lin_u));
-      b.soma += v;
+      b.soma = soma(b.soma, v);
       if (v > b.maior) {
         b.maior = v;
         b.linha_maior = lin_u;
@@ -74,26 +86,26 @@ void monta(Sistema& sis) {
   // "DoDo geral": the whole difference goes to the largest population of all
   // blocks, as the simple window does; every other block keeps its own sum.
   if (o.cfg.DoDo_geral && !blocos.empty()) {
-    int64_t soma = 0;
+    int64_t total = 0;
     size_t maior = 0;
     for (size_t k = 0; k < areas; ++k) {
-      soma += blocos[k].soma;
+      total = soma(total, blocos[k].soma);
       if (blocos[k].maior > blocos[maior].maior) maior = k;
     }
     for (size_t k = 0; k < areas; ++k) blocos[k].esperada = blocos[k].soma;
-    blocos[maior].esperada += o.TotalPrincipal - soma;
+    blocos[maior].esperada = soma(blocos[maior].esperada, diferenca(o.TotalPrincipal, total));
   }
 
   for (size_t k = 0; k < areas; ++k) {
     const Bloco& b = blocos[k];
     const int linha = static_cast<int>(k) + 1;
-    const int64_t diferenca = b.esperada - b.soma;
+    const int64_t falta = diferenca(b.esperada, b.soma);
     d.cel(2, linha) = texto_geral(static_cast<double>(b.esperada));
     d.cel(3, linha) = texto_geral(static_cast<double>(b.soma));
     d.cel(4, linha) = texto_geral(static_cast<double>(b.maior));
-    d.cel(5, linha) = texto_geral(static_cast<double>(b.maior + diferenca));
+    d.cel(5, linha) = texto_geral(static_cast<double>(soma(b.maior, falta)));
     d.cel(6, linha) = std::to_string(b.linha_maior);
-    if (diferenca != 0) q.Adaptar = true;
+    if (falta != 0) q.Adaptar = true;
   }
 }
 

@@ -36,6 +36,8 @@ double taxa_anual(double razao, int64_t meses) {
 
 Base base_do_bloco(const Sistema& sis, size_t k) {
   const Origem& o = sis.origem;
+  // A new table after a run leaves the statistics without their years.
+  if (o.CelulasAno.size() < 2) falha_calculo();
   const int c0 = o.CelulasAno[0].X, c1 = o.CelulasAno[1].X;
   Base b;
   int linha;

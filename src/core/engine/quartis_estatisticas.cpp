@@ -106,6 +106,7 @@ void processa(Sistema& sis) {
         "Atenção!"};
   size_t l = f;
   while (l + 1 < total && q.AreaDoRegistro[l + 1] == b) ++l;
+  if (q.grupo_pop.size() != total) q.grupo_pop.assign(total, 0);
 
   const size_t n = l - f + 1, quarto = n / 4;
   const size_t P[3] = {f + quarto, f + 2 * quarto, f + 3 * quarto};
@@ -114,8 +115,8 @@ void processa(Sistema& sis) {
     q.QuartisPop[i] = q.RegistrosQuartis[q.ordem_pop[P[i]]].pop1;
     q.QuartisTax[i] = q.RegistrosQuartis[q.ordem_tax[P[i]]].taxa;
     const std::string marca = " - Q" + std::to_string(i + 1);
-    q.Tab_quartil_ordem_pop.cel(0, static_cast<int>(P[i]) + 1) += marca;
-    q.Tab_quartil_ordem_tax.cel(0, static_cast<int>(P[i]) + 1) += marca;
+    for (Grade* g : {&q.Tab_quartil_ordem_pop, &q.Tab_quartil_ordem_tax})
+      if (g->dentro(0, static_cast<int>(P[i]) + 1)) g->cel(0, static_cast<int>(P[i]) + 1) += marca;
   }
 
   const double divisor = static_cast<double>(le_inteiro(o.cfg.Div_habitantes));

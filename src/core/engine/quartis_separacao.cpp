@@ -50,6 +50,7 @@ void escreve_linha_quartil(Grade& g, int linha, const std::string& rotulo,
 void separa(Sistema& sis, int64_t meses_ano) {
   Origem& o = sis.origem;
   Quartis& q = sis.quartis;
+  if (o.CelulasAno.size() < 2) falha_calculo();  // the validation refuses such a sheet
   const int c0 = o.CelulasAno[0].X, c1 = o.CelulasAno[1].X;
   sis.status(sis.princ.situacao + "Separando...");
   const int64_t divisor = le_inteiro(o.cfg.Div_habitantes);

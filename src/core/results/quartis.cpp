@@ -4,6 +4,7 @@
 
 #include "core/files/arquivos.h"
 #include "core/files/gravador.h"
+#include "core/menus.h"
 #include "core/sistema.h"
 #include "core/text/numeros.h"
 
@@ -81,7 +82,27 @@ void Ver_grupoClick(Sistema& sis) {
     if (r >= d.linhas())
       sis.plat.mensagem("Fim da tabela atingido e nada encontrado.", "Erro!", Botoes::OK, Icone::Erro);
   }
-  q.pagina = PaginaQuartis::Registros_descritos;
+  mostra_pagina(sis, PaginaQuartis::Registros_descritos);
+}
+
+// ---- window and pages
+
+void QuartisShow(Sistema& sis) {
+  Quartis& q = sis.quartis;
+  q.Ano_Projetado_habilitado = q.Unir_resultados_habilitado = sis.origem.cfg.Anos_intermediarios;
+  mostra_pagina(sis, q.pagina);
+}
+
+void mostra_pagina(Sistema& sis, PaginaQuartis pagina) {
+  sis.quartis.pagina = pagina;
+  switch (pagina) {
+    case PaginaQuartis::Tab_Partida: Habilita_Menus(sis.princ, 4); break;
+    case PaginaQuartis::Estatisticas: Habilita_Menus(sis.princ, 5); break;
+    case PaginaQuartis::Registros_descritos: Habilita_Menus(sis.princ, 6); break;
+    case PaginaQuartis::Excecoes: Habilita_Menus(sis.princ, 7); break;
+    case PaginaQuartis::RUniao:
+    case PaginaQuartis::DUniao: break;
+  }
 }
 
 // ---- year chooser

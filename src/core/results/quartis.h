@@ -116,6 +116,14 @@ int grupo_da_celula(int coluna, int linha);
 // becomes the current cell; shows "Registros descritos".
 void Ver_grupoClick(Sistema& sis);
 
+// ---- window and pages
+// FormShow: the year chooser and "Unir resultados" only with intermediate
+// years; then the page showing runs its show handler.
+void QuartisShow(Sistema& sis);
+// Brings a page to the front; the four listing pages set the main menu's
+// export and print items (page codes 4 to 7).
+void mostra_pagina(Sistema& sis, PaginaQuartis pagina);
+
 // ---- year chooser
 void Ano_ProjetadoClick(Quartis& q);
 void Cancelar_anoClick(Quartis& q);

@@ -118,6 +118,14 @@ TEST_F(QuartisEstatisticas, ThresholdNotAboveZeroComputesNothing) {
   EXPECT_EQ(e().cel(2, 12), "");
 }
 
+TEST_F(QuartisEstatisticas, NewTableAfterTheRunRefusesWithoutHarm) {
+  a.o().CriarClick();
+  EXPECT_FALSE(area(1));
+  ASSERT_EQ(a.plat.mensagens.size(), 1u);
+  EXPECT_EQ(a.plat.mensagens[0].texto, "Algum problema no cálculo. Tarefa cancelada.");
+  EXPECT_FALSE(a.plat.espera);
+}
+
 TEST(QuartisEstatisticasBlocos, HintNamesTheSecondaryLine) {
   AmbienteQuartis a("quartis_blocos.csv");
   ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2005"));

@@ -128,6 +128,19 @@ TEST_F(QuartisExportacao, StatisticsOfTheAreaShown) {
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "\"0\";\"1\";\"1\";\"0\";\"0\";\"2\";");
 }
 
+TEST(QuartisJanelaPaginas, ListingPagesOfferExportAndPrintOnly) {
+  AmbienteQuartis a("quartis_geral.csv");
+  a.o().define_Anos_intermediarios(true);
+  a.q().pagina = PaginaQuartis::Excecoes;
+  QuartisShow(a.sis);
+  EXPECT_TRUE(a.q().Ano_Projetado_habilitado);
+  EXPECT_TRUE(a.q().Unir_resultados_habilitado);
+  EXPECT_TRUE(a.sis.princ.menus[Exportar1]);
+  EXPECT_TRUE(a.sis.princ.menus[Imprimir1]);
+  EXPECT_FALSE(a.sis.princ.menus[Copiar1]);
+  EXPECT_FALSE(a.sis.princ.menus[Colar1]);
+}
+
 TEST(QuartisCalculo, CalcularRunsEveryStepAndShowsTheLastYear) {
   AmbienteQuartis a("quartis_geral.csv");
   a.o().cfg.MetodoQuartis = true;
