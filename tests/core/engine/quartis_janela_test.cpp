@@ -52,29 +52,12 @@ TEST_F(QuartisAno, HeaderRowsOfTheListingGrids) {
   EXPECT_EQ(a.q().Tab_Estatisticas.cel(1, 0), "");
 }
 
-TEST_F(QuartisAno, WithoutSelectionNothingHappens) {
-  a.q().Esc_Ano_Projetado_indice = -1;
-  a.q().Tab_Uniao.cel(9, 5) = "1";
-  EXPECT_TRUE(Aceitar_anoClick_Quartis(a.sis));
-  EXPECT_EQ(a.q().Tab_Uniao.cel(9, 5), "1");
-  EXPECT_TRUE(a.q().Anos_visivel);
-}
-
 TEST_F(QuartisAno, MissingMarkerKeepsTheChooserOpen) {
   a.q().Esc_Ano_Projetado_indice = 0;
   EXPECT_FALSE(Aceitar_anoClick_Quartis(a.sis));
   ASSERT_EQ(a.plat.mensagens.size(), 1u);
   EXPECT_EQ(a.plat.mensagens[0].texto, "Não foi possível abrir o arquivo " + (a.pasta / "QA2004") + ".");
   EXPECT_TRUE(a.q().Anos_visivel);
-}
-
-TEST_F(QuartisAno, MissingGridFileGetsTheReadersMessage) {
-  std::filesystem::remove(a.pasta / "Q22005.CSV");
-  EXPECT_FALSE(Aceitar_anoClick_Quartis(a.sis));
-  ASSERT_EQ(a.plat.mensagens.size(), 1u);
-  EXPECT_EQ(a.plat.mensagens[0].texto,
-            "O arquivo " + (a.pasta / "Q22005.CSV") + " pode estar em uso por outro programa/usuário.");
-  EXPECT_EQ(a.q().Tab_Uniao.cel(10, 0), "Taxa 2000/2005");
 }
 
 class QuartisExportacao : public QuartisAno {
@@ -126,19 +109,6 @@ TEST_F(QuartisExportacao, StatisticsOfTheAreaShown) {
   const std::string csv = le_tudo(a.pasta / "est.csv");
   EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 16);
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "\"0\";\"1\";\"1\";\"0\";\"0\";\"2\";");
-}
-
-TEST(QuartisJanelaPaginas, ListingPagesOfferExportAndPrintOnly) {
-  AmbienteQuartis a("quartis_geral.csv");
-  a.o().define_Anos_intermediarios(true);
-  a.q().pagina = PaginaQuartis::Excecoes;
-  QuartisShow(a.sis);
-  EXPECT_TRUE(a.q().Ano_Projetado_habilitado);
-  EXPECT_TRUE(a.q().Unir_resultados_habilitado);
-  EXPECT_TRUE(a.sis.princ.menus[Exportar1]);
-  EXPECT_TRUE(a.sis.princ.menus[Imprimir1]);
-  EXPECT_FALSE(a.sis.princ.menus[Copiar1]);
-  EXPECT_FALSE(a.sis.princ.menus[Colar1]);
 }
 
 TEST(QuartisCalculo, CalcularRunsEveryStepAndShowsTheLastYear) {
