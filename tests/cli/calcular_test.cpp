@@ -51,9 +51,14 @@ class Calcular : public ::testing::Test {
 
   // Runs the command with the work folder inside the test's folder.
   Execucao roda(const std::vector<std::string>& args) {
-    std::string cmd = "ZIVU_HOME=" + aspas(em("casa")) + " " + aspas(ZIVU_CLI_PATH) + " calcular";
-    for (const auto& a : args) cmd += " " + aspas(a);
-    cmd += " >" + aspas(em("saida.txt")) + " 2>" + aspas(em("erros.txt"));
+    std::string cmd = "ZIVU_HOME=";
+    cmd += aspas(em("casa"));
+    cmd += " ";
+    cmd += aspas(ZIVU_CLI_PATH);
+    cmd += " calcular";
+    for (const auto& a : args) (cmd += ' ') += aspas(a);
+    (cmd += " >") += aspas(em("saida.txt"));
+    (cmd += " 2>") += aspas(em("erros.txt"));
     const int r = std::system(cmd.c_str());
     Execucao e;
     e.status = WIFEXITED(r) ? WEXITSTATUS(r) : -1;

@@ -115,7 +115,9 @@ TEST(ProjecaoSimples, FailuresCancelTheRunWithoutFiles) {
     EXPECT_EQ(a.plat.situacoes.back().rfind("Calculado, levando ", 0), 0u);
     EXPECT_FALSE(a.plat.espera);
     EXPECT_FALSE(a.plat.progresso_visivel);
-    if (i == 0) EXPECT_EQ(a.saida().cel(2, 3), "Erro");
+    if (i == 0) {
+      EXPECT_EQ(a.saida().cel(2, 3), "Erro");
+    }
   }
 }
 
