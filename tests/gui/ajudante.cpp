@@ -62,6 +62,8 @@ Programa::Programa() {
   app = std::make_unique<Aplicacao>(pasta.path().toStdString());
   app->princ->resize(1024, 768);
   app->princ->show();
+  QApplication::setActiveWindow(app->princ);
+  QTest::qWaitForWindowActive(app->princ);
   app->atualiza();
 }
 

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QStyle>
@@ -181,6 +182,7 @@ QWidget* TOrigem::cria_visual() {
   DadosEntrada->horizontalHeader()->setDefaultSectionSize(72);
   DadosEntrada->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   DadosEntrada->installEventFilter(this);
+  DadosEntrada->viewport()->installEventFilter(this);
   v->addWidget(DadosEntrada, 1);
 
   connect(DadosEntrada->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -231,8 +233,11 @@ void TOrigem::planilha_mudou() {
   if (app_.atualizando()) return;
   const QModelIndex atual = DadosEntrada->currentIndex();
   if (!atual.isValid()) return;
-  int esquerda = ModeloPlanilha::coluna(atual), direita = esquerda;
-  int topo = ModeloPlanilha::linha(atual), base = topo;
+  // The current cell stays where a selection began, as the sheet has always
+  // done: dragging or shift extends the selection, not the current cell.
+  if (!estendendo_ || !ancora_.isValid()) ancora_ = atual;
+  int esquerda = ModeloPlanilha::coluna(ancora_), direita = esquerda;
+  int topo = ModeloPlanilha::linha(ancora_), base = topo;
   bool primeira = true;
   for (const QItemSelectionRange& r : DadosEntrada->selectionModel()->selection()) {
     if (!r.isValid()) continue;
@@ -249,7 +254,7 @@ void TOrigem::planilha_mudou() {
     topo = std::min(topo, r.top() + 1);
     base = std::max(base, r.bottom() + 1);
   }
-  const int c = ModeloPlanilha::coluna(atual), l = ModeloPlanilha::linha(atual);
+  const int c = ModeloPlanilha::coluna(ancora_), l = ModeloPlanilha::linha(ancora_);
   app_.executa([&] {
     zivu::Origem& o = app_.sis.origem;
     // A new current cell reloads the editing bar; a wider selection does not.
@@ -262,7 +267,9 @@ void TOrigem::sincroniza_planilha() {
   const zivu::Origem& o = app_.sis.origem;
   QItemSelectionModel* sel = DadosEntrada->selectionModel();
   const QModelIndex alvo = modelo->indice(o.Col, o.Row);
-  if (DadosEntrada->currentIndex() != alvo) {
+  // Only a command that moved the current cell moves the view's.
+  if (ancora_ != alvo || !DadosEntrada->currentIndex().isValid()) {
+    ancora_ = alvo;
     sel->setCurrentIndex(alvo, QItemSelectionModel::NoUpdate);
     DadosEntrada->scrollTo(alvo);
   }
@@ -294,11 +301,17 @@ void TOrigem::atualiza() {
 
 bool TOrigem::eventFilter(QObject* alvo, QEvent* evento) {
   zivu::Origem& o = app_.sis.origem;
-  if (alvo == DadosEntrada) {
+  if (alvo == DadosEntrada->viewport()) {
+    if (evento->type() == QEvent::MouseButtonPress)
+      estendendo_ = static_cast<QMouseEvent*>(evento)->modifiers() & Qt::ShiftModifier;
+    else if (evento->type() == QEvent::MouseMove)
+      estendendo_ = static_cast<QMouseEvent*>(evento)->buttons() & Qt::LeftButton;
+  } else if (alvo == DadosEntrada) {
     if (evento->type() == QEvent::FocusIn) {
       app_.sis.status("Use duplo-clique para editar o conteúdo da célula atual");
     } else if (evento->type() == QEvent::KeyPress) {
       auto* k = static_cast<QKeyEvent*>(evento);
+      estendendo_ = k->modifiers() & Qt::ShiftModifier;
       char32_t tecla = 0;
       if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
         tecla = 13;

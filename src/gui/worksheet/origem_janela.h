@@ -3,6 +3,7 @@
 // checklist.
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QWidget>
 
 class Aplicacao;
@@ -77,4 +78,7 @@ class TOrigem : public QWidget {
   void planilha_mudou();
   void sincroniza_planilha();
   Aplicacao& app_;
+  // Where the selection began: the current cell of the sheet.
+  QPersistentModelIndex ancora_;
+  bool estendendo_ = false;
 };
