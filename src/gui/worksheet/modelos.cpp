@@ -55,7 +55,13 @@ QVariant ModeloPlanilha::data(const QModelIndex& i, int papel) const {
     case Qt::BackgroundRole:
     case Qt::ForegroundRole:
     case Qt::FontRole: {
-      const zivu::TipoMarca tipo = zivu::marca_da_celula(origem_, c, r);
+      // A cell's roles are asked one after another: look its mark up once.
+      if (c != cache_coluna_ || r != cache_linha_) {
+        cache_tipo_ = zivu::marca_da_celula(origem_, c, r);
+        cache_coluna_ = c;
+        cache_linha_ = r;
+      }
+      const zivu::TipoMarca tipo = cache_tipo_;
       if (tipo == zivu::TipoMarca::Nenhuma) return {};
       if (papel == Qt::FontRole) return negrito_;
       const Cores k = cores(tipo);
@@ -73,6 +79,7 @@ QVariant ModeloPlanilha::headerData(int secao, Qt::Orientation orientacao, int p
 }
 
 void ModeloPlanilha::atualiza() {
+  cache_coluna_ = cache_linha_ = -1;
   if (rowCount() > 0 && columnCount() > 0)
     emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }

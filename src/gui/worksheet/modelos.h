@@ -5,6 +5,8 @@
 #include <QAbstractTableModel>
 #include <QFont>
 
+#include "core/worksheet/planilha_tela.h"
+
 namespace zivu {
 class Grade;
 class Origem;
@@ -31,6 +33,8 @@ class ModeloPlanilha : public QAbstractTableModel {
   const zivu::Origem& origem_;
   const zivu::Grade& grade_;
   QFont negrito_;
+  mutable int cache_coluna_ = -1, cache_linha_ = -1;
+  mutable zivu::TipoMarca cache_tipo_{};
 };
 
 // The totals sheet, shown whole: row 0 and columns 0 and 1 are fixed; the

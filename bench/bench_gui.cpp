@@ -1,0 +1,126 @@
+// The desktop program driven offscreen: start-up, importing a full worksheet,
+// "Criar" on a full sheet, painting one screen of marked cells, and the peak
+// memory with a full sheet loaded.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QTabWidget>
+#include <QTableView>
+#include <filesystem>
+
+#include "bench/planilha_gerada.h"
+#include "core/files/gravador.h"
+#include "core/files/leitor.h"
+#include "core/text/numeros.h"
+#include "gui/app/aplicacao.h"
+#include "gui/app/princ.h"
+#include "gui/worksheet/origem_janela.h"
+
+namespace zivu::bench {
+namespace {
+
+std::string pasta_bench() {
+  auto p = std::filesystem::temp_directory_path() / "zivu-bench-gui";
+  std::filesystem::create_directories(p);
+  return p.string() + "/";
+}
+
+// A full worksheet with its configuration block, written once.
+const std::string& planilha_cheia() {
+  static const std::string nome = [] {
+    PlataformaMuda plat;
+    Sistema sis(plat);
+    preenche_planilha(sis);
+    const std::string n = pasta_bench() + "cheia.CSV";
+    Grava_CSV(sis, n, "CSV", sis.origem.DadosEntrada, sis.origem.UltimaLinha, sis.origem.UltimaColuna);
+    return n;
+  }();
+  return nome;
+}
+
+// The program with the sheet showing, as a user sees it after start.
+std::unique_ptr<Aplicacao> abre(bool com_planilha) {
+  auto app = std::make_unique<Aplicacao>(pasta_bench());
+  app->princ->resize(1024, 768);
+  app->mostra();
+  if (com_planilha) {
+    app->princ->MostraFilha(app->origem);
+    app->origem->Ficha->setCurrentWidget(app->origem->Origem);
+  }
+  QApplication::processEvents();
+  return app;
+}
+
+void repinta_planilha(Aplicacao& app) {
+  app.origem->DadosEntrada->viewport()->repaint();
+}
+
+void BM_Partida(benchmark::State& state) {
+  for (auto _ : state) {
+    auto app = abre(false);
+    app->princ->repaint();
+    state.PauseTiming();
+    app.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_Partida)->Unit(benchmark::kMillisecond);
+
+void BM_Importar_Planilha_Cheia(benchmark::State& state) {
+  const std::string nome = planilha_cheia();
+  auto app = abre(true);
+  for (auto _ : state) {
+    app->executa([&] { Importa_Arquivo(app->sis, nome); });
+    repinta_planilha(*app);
+  }
+}
+BENCHMARK(BM_Importar_Planilha_Cheia)->Unit(benchmark::kMillisecond);
+
+void BM_Criar_Planilha_Cheia(benchmark::State& state) {
+  auto app = abre(true);
+  for (auto _ : state) {
+    state.PauseTiming();
+    preenche_planilha(app->sis);
+    app->atualiza();
+    state.ResumeTiming();
+    app->origem->CriarClick();
+    repinta_planilha(*app);
+  }
+}
+BENCHMARK(BM_Criar_Planilha_Cheia)->Unit(benchmark::kMillisecond);
+
+void BM_Pintar_Tela_Marcada(benchmark::State& state) {
+  auto app = abre(true);
+  preenche_planilha(app->sis);
+  app->atualiza();
+  for (auto _ : state) repinta_planilha(*app);
+}
+BENCHMARK(BM_Pintar_Tela_Marcada)->Unit(benchmark::kMicrosecond);
+
+void BM_Memoria_Planilha_Cheia(benchmark::State& state) {
+  const std::string nome = planilha_cheia();
+  for (auto _ : state) {
+    auto app = abre(true);
+    app->executa([&] { Importa_Arquivo(app->sis, nome); });
+    repinta_planilha(*app);
+  }
+  rusage uso{};
+  getrusage(RUSAGE_SELF, &uso);
+  state.counters["pico_MB"] = static_cast<double>(uso.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_Memoria_Planilha_Cheia)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+}  // namespace zivu::bench
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  zivu::definir_separador_decimal('.');
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
