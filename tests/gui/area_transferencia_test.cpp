@@ -39,6 +39,13 @@ class TesteAreaTransferencia : public QObject {
     QApplication::clipboard()->clear();
     p->app->princ->acao("Copiar1")->trigger();
     QCOMPARE(QApplication::clipboard()->text(), QString("1\t2\r3\t4"));
+    // The sheet's keys copy the whole selection too, not just one cell.
+    QApplication::clipboard()->clear();
+    QTest::keySequence(o->DadosEntrada, QKeySequence::Copy);
+    QCOMPARE(QApplication::clipboard()->text(), QString("1\t2\r3\t4"));
+    clica_celula(o->DadosEntrada, 5, 5);
+    QTest::keySequence(o->DadosEntrada, QKeySequence::Paste);
+    QCOMPARE(texto(6, 6), QString("4"));
   }
 
   void colaNaCelulaAtualEDesligaAdaptar() {

@@ -311,6 +311,15 @@ bool TOrigem::eventFilter(QObject* alvo, QEvent* evento) {
       app_.sis.status("Use duplo-clique para editar o conteúdo da célula atual");
     } else if (evento->type() == QEvent::KeyPress) {
       auto* k = static_cast<QKeyEvent*>(evento);
+      // The sheet's own copy and paste, in the program's clipboard format.
+      if (k->matches(QKeySequence::Copy)) {
+        CopiarClick();
+        return true;
+      }
+      if (k->matches(QKeySequence::Paste)) {
+        ColarClick();
+        return true;
+      }
       estendendo_ = k->modifiers() & Qt::ShiftModifier;
       char32_t tecla = 0;
       if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
