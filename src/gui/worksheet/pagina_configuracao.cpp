@@ -149,6 +149,8 @@ QWidget* PaginaConfiguracao::pagina_marcacao() {
   gt->addWidget(new QLabel("    anterior à área de dados", titulos), 1, 0);
   gt->addWidget(Nao_Marcar, 2, 0);
   gt->addWidget(Cols_Ant, 3, 0);
+  gt->setVerticalSpacing(2);
+  gt->setRowStretch(4, 1);
 
   Informacoes = new QPlainTextEdit(p);
   Informacoes->setObjectName("Informacoes");
