@@ -2,9 +2,13 @@
 // chooser that loads them back.
 #include "core/files/ano_arquivos.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 #include "core/engine/simples_calculo.h"
 #include "core/files/arquivos.h"
-#include "core/files/gravador.h"
 #include "core/files/leitor.h"
 #include "core/results/simples_exportar.h"
 #include "core/sistema.h"
@@ -60,6 +64,48 @@ std::optional<std::string> le_texto(Sistema& sis, const std::string& caminho) {
   return decodifica_arquivo(*bytes);
 }
 
+// The run's own scratch files are written straight: the temporary copy and
+// the flush to disk that protect the user's files would cost more than the
+// computation of a year, and a run that fails is simply run again.
+void grava_direto(const std::string& caminho, std::string_view texto_utf8) {
+  const std::string bytes = codifica_arquivo(texto_utf8);
+  std::FILE* f = std::fopen(caminho.c_str(), "wb");
+  int erro = f ? 0 : errno;
+  if (f) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) erro = errno;
+    if (std::fclose(f) != 0 && erro == 0) erro = errno;
+  }
+  if (erro != 0)
+    throw ErroArquivo("Não foi possível gravar o arquivo " + caminho + ".\rErro original: " + std::strerror(erro));
+}
+
+// The grid as Grava_CSV writes it (no configuration block: the grids stored
+// here are never the worksheet): rows 1..linhas, columns 1..colunas (26 at
+// most), every cell quoted, a quote inside doubled, each followed by ";".
+void grava_csv_do_ano(const std::string& caminho, const Grade& g, int linhas, int colunas) {
+  colunas = std::clamp(colunas, 0, 26);
+  std::string texto;
+  size_t tamanho = 0;
+  for (int r = 1; r <= linhas; ++r)
+    for (int c = 1; c <= colunas; ++c) tamanho += g.le(c, r).size() + 3;
+  texto.reserve(tamanho + 2 * static_cast<size_t>(std::max(linhas, 0)));
+  for (int r = 1; r <= linhas; ++r) {
+    for (int c = 1; c <= colunas; ++c) {
+      texto += '"';
+      std::string_view cel = g.le(c, r);
+      for (size_t p = cel.find('"'); p != std::string_view::npos; p = cel.find('"')) {
+        texto.append(cel.substr(0, p + 1));
+        texto += '"';
+        cel.remove_prefix(p + 1);
+      }
+      texto.append(cel);
+      texto += "\";";
+    }
+    texto += "\r\n";
+  }
+  grava_direto(caminho, texto);
+}
+
 }  // namespace
 
 std::string pasta_temp(const Sistema& sis) {
@@ -95,20 +141,19 @@ void Grava_Ano(Sistema& sis, const std::string& ano, char tipo) {
   const std::string pasta = pasta_temp(sis);
   const Origem& o = sis.origem;
   const Simples& s = sis.simples;
-  Grava_CSV(sis, pasta + "SR" + ano, "CSV", s.DadosSaida, o.UltimaLinha, o.UltimaColuna);
-  Grava_CSV(sis, pasta + "SV" + ano, "CSV", s.DadosVariaveis, o.UltimaLinha, colunas_variaveis(sis));
-  grava_texto(pasta + "SA" + ano, texto_marcador(s.Adaptar));
-  grava_texto(pasta + "SO" + ano, para_crlf(s.Texto_Obs));
+  grava_csv_do_ano(pasta + "SR" + ano + ".CSV", s.DadosSaida, o.UltimaLinha, o.UltimaColuna);
+  grava_csv_do_ano(pasta + "SV" + ano + ".CSV", s.DadosVariaveis, o.UltimaLinha, colunas_variaveis(sis));
+  grava_direto(pasta + "SA" + ano, texto_marcador(s.Adaptar));
+  grava_direto(pasta + "SO" + ano, para_crlf(s.Texto_Obs));
 }
 
 void Grava_Ano_Quartis(Sistema& sis, const std::string& ano) {
   const std::string pasta = pasta_temp(sis);
   const Quartis& q = sis.quartis;
-  Grava_CSV(sis, pasta + "QU" + ano, "CSV", q.Tab_Uniao, q.Tab_Uniao.linhas() - 1,
-            q.Tab_Uniao.colunas() - 1);
-  Grava_CSV(sis, pasta + "Q2" + ano, "CSV", q.Tab_DUniao, q.Tab_DUniao.linhas() - 1,
-            q.Tab_DUniao.colunas() - 1);
-  grava_texto(pasta + "QA" + ano, texto_marcador(q.Adaptar));
+  grava_csv_do_ano(pasta + "QU" + ano + ".CSV", q.Tab_Uniao, q.Tab_Uniao.linhas() - 1, q.Tab_Uniao.colunas() - 1);
+  grava_csv_do_ano(pasta + "Q2" + ano + ".CSV", q.Tab_DUniao, q.Tab_DUniao.linhas() - 1,
+                   q.Tab_DUniao.colunas() - 1);
+  grava_direto(pasta + "QA" + ano, texto_marcador(q.Adaptar));
 }
 
 void Ano_ProjetadoClick(Sistema& sis) { sis.simples.Anos_visivel = true; }

@@ -12,6 +12,7 @@ namespace {
 TEST(ExportarSimples, CsvOverTheExtentWithTheVariablesColumnsAndDatAsChosen) {
   AmbienteSimples a;
   a.exemplo();
+  a.o().DadosEntrada.cel(1, 3) = "Mun \"1\"";  // the year's own files quote as the export does
   ASSERT_TRUE(ProcessaClick(a.sis));
   EXPECT_FALSE(Exportar_RClick(a.sis));  // dialog cancelled
 
@@ -26,7 +27,7 @@ TEST(ExportarSimples, CsvOverTheExtentWithTheVariablesColumnsAndDatAsChosen) {
 
   a.plat.escolhas.push_back(EscolhaArquivo{a.pasta / "r.DAT", 2});
   ASSERT_TRUE(Exportar_RClick(a.sis));
-  EXPECT_EQ(le_tudo(a.pasta / "r.DAT.DAT").substr(0, 15), "1 Nome   2005\r\n");
+  EXPECT_EQ(le_tudo(a.pasta / "r.DAT.DAT").substr(0, 16), "1 Nome    2005\r\n");
   EXPECT_EQ(a.plat.dialogos.back().filtro,
             "CSV (Arq. separado por ';')|*.csv|DAT (Arq. de dados SAS - separado por espaços)|*.DAT");
 }
