@@ -1,0 +1,63 @@
+#include "core/results/janelas_resultado.h"
+
+#include <string_view>
+
+#include "core/menus.h"
+#include "core/sistema.h"
+#include "core/worksheet/validacao.h"
+
+namespace zivu {
+
+void SimplesShow(Sistema& sis) {
+  Simples& s = sis.simples;
+  s.Ano_Projetado_habilitado = s.Unir_resultados_habilitado = sis.origem.cfg.Anos_intermediarios;
+}
+
+void ResultadosShow(Sistema& sis) {
+  sis.status(kSituacaoResultados);
+  Habilita_Menus(sis.princ, 2);
+}
+
+void VariaveisShow(Sistema& sis) { Habilita_Menus(sis.princ, 3); }
+
+std::string Titulo_ImpTab(const Quartis& q) {
+  switch (q.tabela_partida) {
+    case TabelaPartida::OrdemPop: return " - Registros para quartil - ordem: populacao";
+    case TabelaPartida::OrdemTax: return " - Registros para quartil - ordem: taxa";
+    case TabelaPartida::Original: break;
+  }
+  return " - Registros para quartil - ordem: original";
+}
+
+std::string Titulo_ImpEstat(const Quartis& q) { return " - Tabela de estatísticas - " + q.Sel_Area.hint; }
+
+std::string Titulo_ImpDesc(const Quartis& q) {
+  return " - Descrição dos registros (quartil) - " + q.Sel_Area.hint;
+}
+
+std::string Titulo_ImpExc(const Sistema& sis) {
+  return " - Registros que possuem a partir de " + sis.origem.cfg.Div_habitantes + " - " +
+         sis.quartis.Sel_Area.hint;
+}
+
+JanelaResultado CalcularClick(Sistema& sis) {
+  // The driver ends every run it began with the elapsed-time text, and the
+  // checks before it never set that text. The kept copy of the status is
+  // blanked for the command, so an earlier run's text cannot be taken for
+  // this one's, and put back when nothing replaced it.
+  constexpr std::string_view kCalculado = "Calculado, levando ";
+  std::string antes = std::move(sis.princ.situacao);
+  sis.princ.situacao.clear();
+  try {
+    ProcessaClick(sis);
+  } catch (...) {
+    if (sis.princ.situacao.empty()) sis.princ.situacao = std::move(antes);
+    throw;
+  }
+  const bool rodou = sis.princ.situacao.starts_with(kCalculado);
+  if (sis.princ.situacao.empty()) sis.princ.situacao = std::move(antes);
+  if (!rodou) return JanelaResultado::Nenhuma;
+  return sis.origem.cfg.MetodoQuartis ? JanelaResultado::Quartis : JanelaResultado::Simples;
+}
+
+}  // namespace zivu

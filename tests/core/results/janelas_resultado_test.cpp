@@ -1,0 +1,97 @@
+// The results windows' own rules: show handlers of the simple window, print
+// titles of the quartile window, and which window "Calcular" brings forward.
+#include "core/results/janelas_resultado.h"
+
+#include <gtest/gtest.h>
+
+#include "core/engine/simples_auxiliar.h"
+
+namespace zivu::teste {
+namespace {
+
+TEST(JanelasResultado, SimpleWindowFollowsIntermediateYearsAndItsPagesSetTheMenus) {
+  AmbienteSimples a;
+  a.s().Ano_Projetado_habilitado = a.s().Unir_resultados_habilitado = true;
+  SimplesShow(a.sis);
+  EXPECT_FALSE(a.s().Ano_Projetado_habilitado);
+  EXPECT_FALSE(a.s().Unir_resultados_habilitado);
+  a.o().cfg.Anos_intermediarios = true;
+  SimplesShow(a.sis);
+  EXPECT_TRUE(a.s().Ano_Projetado_habilitado);
+  EXPECT_TRUE(a.s().Unir_resultados_habilitado);
+
+  a.sis.princ.menus.fill(true);
+  ResultadosShow(a.sis);
+  ASSERT_FALSE(a.plat.situacoes.empty());
+  EXPECT_EQ(a.plat.situacoes.back(), "Apresenta o resultado da projeção dos dados de entrada");
+  for (int i = 0; i < kItensMenu; ++i)
+    EXPECT_EQ(a.sis.princ.menus[i], i == Exportar1 || i == Copiar1 || i == Imprimir1) << i;
+
+  a.sis.princ.menus.fill(false);
+  const size_t situacoes = a.plat.situacoes.size();
+  VariaveisShow(a.sis);
+  EXPECT_EQ(a.plat.situacoes.size(), situacoes);
+  for (int i = 0; i < kItensMenu; ++i)
+    EXPECT_EQ(a.sis.princ.menus[i], i == Exportar1 || i == Copiar1 || i == Imprimir1) << i;
+}
+
+TEST(JanelasResultado, QuartilePrintTitles) {
+  AmbienteSimples a;
+  Quartis& q = a.sis.quartis;
+  EXPECT_EQ(Titulo_ImpTab(q), " - Registros para quartil - ordem: original");
+  q.tabela_partida = TabelaPartida::OrdemPop;
+  EXPECT_EQ(Titulo_ImpTab(q), " - Registros para quartil - ordem: populacao");
+  q.tabela_partida = TabelaPartida::OrdemTax;
+  EXPECT_EQ(Titulo_ImpTab(q), " - Registros para quartil - ordem: taxa");
+  q.Sel_Area.hint = "Área 2 - Norte";
+  a.o().cfg.Div_habitantes = "500";
+  EXPECT_EQ(Titulo_ImpEstat(q), " - Tabela de estatísticas - Área 2 - Norte");
+  EXPECT_EQ(Titulo_ImpDesc(q), " - Descrição dos registros (quartil) - Área 2 - Norte");
+  EXPECT_EQ(Titulo_ImpExc(a.sis), " - Registros que possuem a partir de 500 - Área 2 - Norte");
+}
+
+class CalcularJanela : public ::testing::Test {
+ protected:
+  AmbienteSimples a;
+  void SetUp() override {
+    a.exemplo();
+    a.o().cfg.Existe_cd_menor = true;
+    a.o().ListaObs();
+    ASSERT_TRUE(a.o().Processa_habilitado);
+  }
+};
+
+TEST_F(CalcularJanela, ARunBringsItsMethodsWindowForward) {
+  EXPECT_EQ(CalcularClick(a.sis), JanelaResultado::Simples);
+  EXPECT_TRUE(a.sis.princ.situacao.starts_with("Calculado, levando "));
+  EXPECT_FALSE(a.saida().le(2, 3).empty());
+
+  // Refused quartile parameters still end the run and bring the window.
+  a.o().MetodoQuartisClick(true);
+  a.o().cfg.Div_habitantes.assign(1, '0');
+  EXPECT_EQ(CalcularClick(a.sis), JanelaResultado::Quartis);
+  ASSERT_FALSE(a.plat.mensagens.empty());
+  EXPECT_EQ(a.plat.mensagens.back().titulo, "Alerta");
+}
+
+TEST_F(CalcularJanela, AStoppedCheckOrFolderBringsNothingAndKeepsTheStatus) {
+  a.sis.status("antes");
+  a.o().cfg.AnoProj = "";
+  EXPECT_EQ(CalcularClick(a.sis), JanelaResultado::Nenhuma);
+  EXPECT_EQ(a.plat.mensagens.back().texto,
+            "Informe o ano final.\r\rAcesse a guia Configuração e/ou a opção SIGMA.");
+  EXPECT_EQ(a.sis.princ.situacao, "antes");
+
+  // An earlier run's text is no proof of this run.
+  a.o().cfg.AnoProj = "2005";
+  ASSERT_EQ(CalcularClick(a.sis), JanelaResultado::Simples);
+  const std::string calculado = a.sis.princ.situacao;
+  escreve_tudo(a.pasta / "arquivo", "x");
+  a.sis.princ.PastaTemp = a.pasta / "arquivo";
+  EXPECT_EQ(CalcularClick(a.sis), JanelaResultado::Nenhuma);
+  EXPECT_EQ(a.plat.mensagens.back().titulo, "Erro!");
+  EXPECT_EQ(a.sis.princ.situacao, calculado);
+}
+
+}  // namespace
+}  // namespace zivu::teste
