@@ -1,12 +1,14 @@
 #include "gui/app/aplicacao.h"
 
 #include <QFileInfo>
+#include <QMdiSubWindow>
 #include <exception>
 
 #include "core/files/arquivos.h"
 #include "core/janela_principal.h"
 #include "gui/app/princ.h"
 #include "gui/app/sobre.h"
+#include "gui/results/janelas_ocultas.h"
 #include "gui/results/quartis_janela.h"
 #include "gui/results/simples_janela.h"
 #include "gui/worksheet/origem_janela.h"
@@ -32,6 +34,13 @@ Aplicacao::Aplicacao(std::string pasta_sistema)
   princ->adiciona_filha(simples);
   quartis = new TQuartis(*this);
   princ->adiciona_filha(quartis);
+  // Both results windows start minimised, at their own size.
+  princ->subjanela(simples)->resize(544, 339);
+  princ->subjanela(simples)->showMinimized();
+  princ->subjanela(quartis)->resize(552, 341);
+  princ->subjanela(quartis)->showMinimized();
+  utab = new TUTab(princ);
+  uni_s = new TUni_S(princ);
   atualiza();
 }
 

@@ -14,6 +14,8 @@ class TSobre;
 class TOrigem;
 class TSimples;
 class TQuartis;
+class TUTab;
+class TUni_S;
 
 class Aplicacao {
  public:
@@ -33,6 +35,8 @@ class Aplicacao {
   TOrigem* origem = nullptr;
   TSimples* simples = nullptr;
   TQuartis* quartis = nullptr;
+  TUTab* utab = nullptr;      // created hidden, never shown
+  TUni_S* uni_s = nullptr;    // created hidden, never shown
 
   // Runs one user command: an error that no command caught goes to the
   // general error report and ends only this command; then every window shows
