@@ -20,6 +20,7 @@
 #include "core/files/area_transferencia.h"
 #include "core/files/gravador.h"
 #include "core/files/leitor.h"
+#include "core/results/janelas_resultado.h"
 #include "core/worksheet/planilha_tela.h"
 #include "core/worksheet/validacao.h"
 #include "gui/app/aplicacao.h"
@@ -379,12 +380,12 @@ void TOrigem::ImprimirClick() {
 }
 
 void TOrigem::ProcessaClick() {
-  bool calculou = false;
-  app_.executa([this, &calculou] { calculou = zivu::ProcessaClick(app_.sis); });
-  // The results window of the method comes to the front.
-  if (calculou)
-    app_.princ->MostraFilha(app_.sis.origem.cfg.MetodoQuartis ? static_cast<QWidget*>(app_.quartis)
-                                                              : static_cast<QWidget*>(app_.simples));
+  zivu::JanelaResultado janela = zivu::JanelaResultado::Nenhuma;
+  app_.executa([this, &janela] { janela = zivu::CalcularClick(app_.sis); });
+  // The results window of the method comes to the front whenever the run
+  // began, also when it refused the quartile parameters.
+  if (janela == zivu::JanelaResultado::Simples) app_.princ->MostraFilha(app_.simples);
+  if (janela == zivu::JanelaResultado::Quartis) app_.princ->MostraFilha(app_.quartis);
 }
 
 void TOrigem::MarcaPadraoClick() { app_.executa([this] { app_.sis.origem.MarcaPadraoClick(); }); }
