@@ -1,0 +1,41 @@
+#include "gui/results/botoes_resultado.h"
+
+#include <QIcon>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+#include "gui/worksheet/widgets.h"
+
+namespace {
+
+QToolButton* com_figura(const char* nome, const QString& texto_dica, const char* tema,
+                        QStyle::StandardPixmap reserva, QWidget* pai) {
+  QToolButton* b = ferramenta(QString(), nome, texto_dica, pai);
+  b->setIcon(QIcon::fromTheme(tema, pai->style()->standardIcon(reserva)));
+  b->setAccessibleName(texto_dica);
+  return b;
+}
+
+}  // namespace
+
+QToolButton* botao_exportar(const char* nome, QWidget* pai) {
+  return com_figura(nome, "Exportar dados", "document-save-as", QStyle::SP_DialogSaveButton, pai);
+}
+
+QToolButton* botao_copiar(const char* nome, QWidget* pai) {
+  return com_figura(nome, "Copiar para área de transferência", "edit-copy", QStyle::SP_FileDialogContentsView,
+                    pai);
+}
+
+QToolButton* botao_imprimir(const char* nome, QWidget* pai) {
+  return com_figura(nome, "Imprime a planilha atual", "document-print", QStyle::SP_FileDialogDetailedView, pai);
+}
+
+QPushButton* botao_negrito(const QString& legenda, const char* nome, QWidget* pai, const QString& texto_dica) {
+  QPushButton* b = botao(legenda, nome, texto_dica, pai);
+  QFont f = b->font();
+  f.setBold(true);
+  b->setFont(f);
+  return b;
+}
