@@ -30,10 +30,14 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@out=$$(mktemp -d); \
-	$(BUILD)/src/cli/zivu-cli exportar $(EXAMPLE) $$out/exemplo --dat && \
-	echo "Planilha $(EXAMPLE) importada e exportada em $$out/exemplo.DAT:" && \
-	head -n 20 $$out/exemplo.DAT
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -x $(BUILD)/src/gui/zivu ]; then \
+	  echo "Abrindo o Derova ZiVu com $(EXAMPLE)"; \
+	  $(BUILD)/src/gui/zivu $(EXAMPLE); \
+	else \
+	  out=$$(mktemp -d); \
+	  echo "Sem tela: zivu-cli calcular $(EXAMPLE) (arquivos em $$out)"; \
+	  $(BUILD)/src/cli/zivu-cli calcular $(EXAMPLE) --pasta $$out; \
+	fi
 
 test: test-release test-asan
 

@@ -79,7 +79,10 @@ int64_t MesesAteAno(const Origem& o, int64_t ano) {
     if (auto v = para_inteiro(o.DadosEntrada.le(o.CelulasAno[1].X, o.CelulasAno[1].Y))) t1 = *v;
   }
   const int m1 = o.cfg.Mes_Ano1 + 1, mX = o.cfg.Mes_AnoX + 1;
-  return 12 * (ano - t1) - (mX - m1);
+  // Years outside 32 bits never pass the checks; clamping keeps an unchecked
+  // caller from overflowing.
+  auto ano32 = [](int64_t v) { return std::clamp<int64_t>(v, INT32_MIN, INT32_MAX); };
+  return 12 * (ano32(ano) - ano32(t1)) - (mX - m1);
 }
 
 bool ProcessaClick(Sistema& sis) {
