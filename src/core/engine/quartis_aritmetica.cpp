@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/engine/formulas.h"
 #include "core/engine/quartis_interno.h"
 #include "core/results/quartis.h"
 #include "core/sistema.h"
@@ -23,15 +24,10 @@ double divide(double a, double b) {
   return confere(a / b);
 }
 
-double pot(double x, double y) {
-  const std::optional<double> r = potencia(x, y);
-  if (!r) falha_calculo();
-  return *r;
-}
-
 double taxa_anual(double razao, int64_t meses) {
-  const double expoente = divide(12.0, static_cast<double>(meses));
-  return confere((pot(razao, expoente) - 1) * 100);
+  const auto t = taxa_crescimento(razao, divide(12.0, static_cast<double>(meses)));
+  if (!t) falha_calculo();
+  return *t;
 }
 
 Base base_do_bloco(const Sistema& sis, size_t k) {
@@ -56,9 +52,9 @@ Base base_do_bloco(const Sistema& sis, size_t k) {
 }
 
 double projeta(const Base& base, double p0, double p1) {
-  const double Ai = divide(p1 - p0, base.B1 - base.B0);
-  const double Bi = confere(p0 - Ai * base.B0);
-  return confere(Ai * base.PX + Bi);
+  const auto dodo = projecao_dodo(base.B0, base.B1, base.PX, p0, p1);
+  if (!dodo) falha_calculo();
+  return dodo->P;
 }
 
 double arredonda_resultado(double P) {

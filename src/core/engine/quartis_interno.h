@@ -29,7 +29,6 @@ struct Cancelamento {
 // value that is not finite.
 double confere(double x);
 double divide(double a, double b);
-double pot(double x, double y);
 // ((razao ^ (12 / meses)) - 1) * 100
 double taxa_anual(double razao, int64_t meses);
 

@@ -3,6 +3,7 @@
 // annual growth rates; per block and in total the sums, the observations and
 // the compatibility check.
 #include "core/engine/simples_calculo.h"
+#include "core/engine/formulas.h"
 
 #include <cmath>
 #include <optional>
@@ -53,15 +54,6 @@ std::optional<int64_t> inteiro_do_resultado(double arredondado) {
 }
 
 // ((razao ^ expoente) - 1) * 100, failing on any step that fails.
-std::optional<double> taxa(double razao, double expoente) {
-  if (!finito(razao)) return std::nullopt;
-  const auto p = potencia(razao, expoente);
-  if (!p) return std::nullopt;
-  const double t = (*p - 1) * 100;
-  if (!finito(t)) return std::nullopt;
-  return t;
-}
-
 // Region rows the grids can hold.
 bool linhas_na_grade(int y0, int y1) { return y0 >= 1 && y1 < kLinhasPlanilha; }
 
@@ -120,10 +112,9 @@ bool PegandoNovosTotais(Sistema& sis, int i) {
 
 std::string Projeta_Linha(Sistema& sis, int r, int c0, double B0, double B1, double PX, double p0,
                           double p1) {
-  const double Ai = (p1 - p0) / (B1 - B0);
-  const double Bi = p0 - Ai * B0;
-  const double P = Ai * PX + Bi;
-  if (!finito(Ai) || !finito(Bi) || !finito(P)) return kErroTexto;
+  const auto dodo = projecao_dodo(B0, B1, PX, p0, p1);
+  if (!dodo) return kErroTexto;
+  const auto [Ai, Bi, P] = *dodo;
   const double R = arredonda(P);
   const auto inteiro = inteiro_do_resultado(R);
   std::string resultado = inteiro ? texto_inteiro(*inteiro) : texto_geral(R);
@@ -210,12 +201,12 @@ bool projeta(Sistema& sis, const std::string& ano) {
       saida.cel(c0, r) = std::move(R);
 
       if (sem_meses_pesquisas) return falha();
-      const auto t0 = taxa(*p1 / *p0, exp0);
+      const auto t0 = taxa_crescimento(*p1 / *p0, exp0);
       if (!t0) return falha();
       vars.cel(c0 + 3, r) = texto_mascara(*t0, mascara);
       if (*v >= 0) {
         if (sem_meses_ano) return falha();
-        const auto t1 = taxa(static_cast<double>(*v) / *p1, exp1);
+        const auto t1 = taxa_crescimento(static_cast<double>(*v) / *p1, exp1);
         if (!t1) return falha();
         vars.cel(c0 + 4, r) = texto_mascara(*t1, mascara);
         soma += static_cast<double>(*v);
