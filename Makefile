@@ -54,6 +54,7 @@ test-asan: deps $(ASAN_BUILD)/build.ninja
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true || exit 1; done
+	bash bench/mede_cli.sh $(BUILD)/src/cli/zivu-cli
 
 fuzz: deps
 	bash fuzz/run.sh
