@@ -31,3 +31,13 @@ void ExportarClick(Sistema& sis);
 bool Exporta_Planilha(Sistema& sis, const std::string& nome, int filtro);
 
 }  // namespace zivu
+
+namespace zivu {
+
+// Export of a results grid: the save dialog, then CSV (filter 1, rows and
+// columns as given) or DAT (filter 2, name + ".DAT"); `sempre_csv` writes CSV
+// whatever the filter. A write error goes to the general error report.
+// False when cancelled or failed.
+bool Exporta_Grade(Sistema& sis, const Grade& grade, int linhas, int colunas, bool sempre_csv = false);
+
+}  // namespace zivu

@@ -121,32 +121,8 @@ void Cancelar_anoClick(Quartis& q) {
 
 namespace {
 
-std::optional<EscolhaArquivo> dialogo_salvar(Sistema& sis) {
-  DialogoArquivo d;
-  d.filtro = kFiltrosArquivos;
-  return sis.plat.salvar_arquivo(d);
-}
-
-// CSV (filter 1) or DAT (filter 2) of a grid; rows and columns for the CSV.
-bool exporta(Sistema& sis, const Grade& grade, int linhas, int colunas, bool sempre_csv = false) {
-  const std::optional<EscolhaArquivo> escolha = dialogo_salvar(sis);
-  if (!escolha) return false;
-  try {
-    if (sempre_csv || escolha->filtro == 1)
-      Grava_CSV(sis, escolha->nome, "CSV", grade, linhas, colunas);
-    else if (escolha->filtro == 2)
-      Grava_DAT(escolha->nome + ".DAT", grade);
-    else
-      return false;
-  } catch (const ErroArquivo& e) {
-    sis.plat.erro_geral(e.what());
-    return false;
-  }
-  return true;
-}
-
 bool exporta_grade(Sistema& sis, const Grade& g, bool sempre_csv = false) {
-  return exporta(sis, g, g.linhas() - 1, g.colunas() - 1, sempre_csv);
+  return Exporta_Grade(sis, g, g.linhas() - 1, g.colunas() - 1, sempre_csv);
 }
 
 }  // namespace
