@@ -225,6 +225,10 @@ bool TPrinc::Imprime_Tabela(const zivu::Grade& grade, const std::string& titulo)
 }
 
 void TPrinc::MinimizarTodas() {
+  // While a child is maximised the area hands the maximised state to any
+  // other child that changes state, instead of minimising it.
+  for (QMdiSubWindow* s : mdi->subWindowList())
+    if (s->isMaximized()) s->showNormal();
   for (QWidget* j : {static_cast<QWidget*>(app_.origem), static_cast<QWidget*>(app_.simples),
                      static_cast<QWidget*>(app_.quartis)})
     if (QMdiSubWindow* s = subjanela(j)) s->showMinimized();
