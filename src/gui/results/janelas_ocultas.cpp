@@ -69,14 +69,18 @@ TUTab::TUTab(QWidget* pai) : QDialog(pai, Qt::Tool | Qt::CustomizeWindowHint | Q
   RUniao->setObjectName("RUniao");
   auto* vr = new QVBoxLayout(RUniao);
   vr->setContentsMargins(0, 0, 0, 0);
-  auto* barra = new QToolBar(RUniao);
+  auto* barra = new QWidget(RUniao);
   barra->setObjectName("ToolBar_Uniao");
+  auto* hb = new QHBoxLayout(barra);
+  hb->setContentsMargins(2, 2, 2, 2);
   Exportar_Uniao = botao_exportar("Exportar_Uniao", barra);
   ImpUniao = botao_imprimir("ImpUniao", barra);
   Adaptar = botao_negrito("&Adaptar", "Adaptar", barra);
   DoDo_Tradutor = botao_negrito("&Gravar para ser traduzido", "DoDo_Tradutor", barra);
-  for (QWidget* w : std::initializer_list<QWidget*>{Exportar_Uniao, ImpUniao, Adaptar}) barra->addWidget(w);
-  barra->addWidget(DoDo_Tradutor)->setVisible(false);
+  DoDo_Tradutor->hide();
+  for (QWidget* w : std::initializer_list<QWidget*>{Exportar_Uniao, ImpUniao, Adaptar, DoDo_Tradutor})
+    hb->addWidget(w);
+  hb->addStretch(1);
   vr->addWidget(barra);
   Tab_Uniao = cria_grade(new ModeloGrade(uniao_, this), "Tab_Uniao", RUniao);
   vr->addWidget(Tab_Uniao, 1);

@@ -1,0 +1,127 @@
+// What the results windows' tests share: a worksheet imported and calculated
+// through the windows, the same worksheet calculated by zivu-cli, and the
+// texts of files and of the cells the views show.
+#pragma once
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+#include "ajudante.h"
+#include "gui/app/princ.h"
+#include "gui/results/modelo_grade.h"
+#include "gui/worksheet/origem_janela.h"
+
+inline QByteArray le_arquivo(const QString& caminho) {
+  QFile f(caminho);
+  if (!f.open(QIODevice::ReadOnly)) return QByteArray("<sem arquivo " + caminho.toUtf8() + ">");
+  return f.readAll();
+}
+
+inline QString arquivo_teste(const QString& nome) { return QString(ZIVU_TEST_DATA) + "/" + nome; }
+inline QString exemplo(const QString& nome) { return QString(ZIVU_EXEMPLOS) + "/" + nome; }
+
+// zivu-cli calcular on `planilha` with the per-year files in `pasta`; its
+// standard output. Fails the test when the program does not succeed.
+inline QString roda_cli(const QString& planilha, const QString& pasta, const QStringList& opcoes) {
+  QProcess cli;
+  QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+  ambiente.insert("ZIVU_HOME", pasta + "/casa");
+  cli.setProcessEnvironment(ambiente);
+  cli.start(ZIVU_CLI_PATH, QStringList{"calcular", planilha, "--pasta", pasta, "--separador-decimal", "."} + opcoes);
+  if (!cli.waitForFinished(60000) || cli.exitCode() != 0)
+    qWarning("zivu-cli: %s", cli.readAllStandardError().constData());
+  return QString::fromUtf8(cli.readAllStandardOutput());
+}
+
+// The observations as zivu-cli prints them after its status line: ended by
+// a line feed.
+inline QString observacoes_cli(const QString& saida) { return saida.mid(saida.indexOf('\n') + 1); }
+inline QString como_cli(QString obs) { return obs.endsWith('\n') ? obs : obs + '\n'; }
+
+// Fields of the line `linha` (from 1) of a per-year grid file: every field
+// quoted, a quote inside doubled, each followed by ";".
+inline QStringList campos_csv(const QByteArray& bytes, int linha) {
+  const QList<QByteArray> linhas = bytes.split('\n');
+  if (linha < 1 || linha > linhas.size()) return {};
+  QByteArray l = linhas.at(linha - 1);
+  if (l.endsWith('\r')) l.chop(1);
+  QStringList campos;
+  QByteArray campo;
+  bool dentro = false;
+  for (qsizetype i = 0; i < l.size(); ++i) {
+    const char c = l.at(i);
+    if (dentro) {
+      if (c == '"' && i + 1 < l.size() && l.at(i + 1) == '"') {
+        campo += '"';
+        ++i;
+      } else if (c == '"') {
+        dentro = false;
+      } else {
+        campo += c;
+      }
+    } else if (c == '"') {
+      dentro = true;
+    } else if (c == ';') {
+      campos << QString::fromLatin1(campo);
+      campo.clear();
+    }
+  }
+  return campos;
+}
+
+// Text a grid view shows in grid cell (c, r).
+inline QString na_vista(const QTableView* vista, int c, int r) {
+  const auto* m = static_cast<const ModeloGrade*>(vista->model());
+  if (r == 0) return m->headerData(c - 1, Qt::Horizontal, Qt::DisplayRole).toString();
+  if (c == 0) return m->headerData(r - 1, Qt::Vertical, Qt::DisplayRole).toString();
+  return m->indice(c, r).data().toString();
+}
+
+// The first differing cell between a view and a per-year file over the
+// file's lines, or an empty text when they agree. The files' accented
+// letters are all in the Latin-1 part of their code page.
+inline QString difere_do_arquivo(const QTableView* vista, const QByteArray& arquivo) {
+  const int linhas = static_cast<int>(arquivo.count('\n'));
+  for (int r = 1; r <= linhas; ++r) {
+    const QStringList campos = campos_csv(arquivo, r);
+    for (int c = 1; c <= campos.size(); ++c) {
+      const QString& esperado = campos.at(c - 1);
+      if (na_vista(vista, c, r) != esperado)
+        return QString("(%1, %2): '%3' != '%4'").arg(c).arg(r).arg(na_vista(vista, c, r), esperado);
+    }
+  }
+  return linhas > 0 ? QString() : QString("arquivo vazio");
+}
+
+// The files zivu-cli wrote in `pasta_cli` that the program's "Temp" also
+// holds, compared byte for byte; the names that differ.
+inline QStringList arquivos_diferentes(const QString& pasta_cli, const QString& temp, const QStringList& nomes) {
+  QStringList diferentes;
+  for (const QString& n : nomes)
+    if (le_arquivo(pasta_cli + "/" + n) != le_arquivo(temp + "/" + n)) diferentes << n;
+  return diferentes;
+}
+
+// Imports a worksheet with the sheet's "Importar" button, chooses the method
+// and clicks "Calcular".
+inline void importa_e_calcula(Programa& p, Dialogos& d, const QString& planilha, bool quartis) {
+  p.mostra_planilha();
+  TOrigem* o = p.origem();
+  d.arquivos = {planilha};
+  o->Importar->click();
+  if (o->MetodoQuartis->isChecked() != quartis) QTest::mouseClick(o->MetodoQuartis, Qt::LeftButton);
+  d.filtros_vistos.clear();
+  o->Processa->click();
+}
+
+// Clicks grid cell (c, r) of a view whose model holds the headers too.
+inline void clica_celula_inteira(QTableView* vista, int c, int r) {
+  const QModelIndex i = vista->model()->index(r, c);
+  vista->scrollTo(i);
+  QTest::mouseClick(vista->viewport(), Qt::LeftButton, Qt::NoModifier, vista->visualRect(i).center());
+}
