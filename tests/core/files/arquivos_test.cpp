@@ -19,30 +19,28 @@ std::vector<std::string> conteudo(const std::string& pasta) {
   return nomes;
 }
 
-TEST(Arquivos, ReadsWholeFileOrNothing) {
+TEST(Arquivos, ReadsWholeFileOrNothingAndExistsMeansAFile) {
   PastaTemporaria pasta;
   const std::string bytes("a\0b\r\n\xFF", 6);
   escreve_tudo(pasta / "f", bytes);
   EXPECT_EQ(le_bytes(pasta / "f"), bytes);
   EXPECT_EQ(le_bytes(pasta / "nao"), std::nullopt);
   EXPECT_EQ(le_bytes(pasta.caminho()), std::nullopt);  // a folder
+  EXPECT_TRUE(existe_arquivo(pasta / "f"));
+  EXPECT_FALSE(existe_arquivo(pasta / "g"));
+  EXPECT_FALSE(existe_arquivo(pasta.caminho()));
 }
 
-TEST(Arquivos, SafeWriteReplacesAndLeavesNoTemporaryFile) {
+TEST(Arquivos, SafeWriteReplacesTheFileOrTheLinkedFileAndLeavesNoTemporaryFile) {
   PastaTemporaria pasta;
-  escreve_tudo(pasta / "f.csv", "old contents");
-  grava_seguro(pasta / "f.csv", "new");
-  EXPECT_EQ(le_tudo(pasta / "f.csv"), "new");
-  EXPECT_EQ(conteudo(pasta.caminho()), (std::vector<std::string>{"f.csv"}));
-}
-
-TEST(Arquivos, SafeWriteThroughALinkReplacesTheLinkedFile) {
-  PastaTemporaria pasta;
-  escreve_tudo(pasta / "real.csv", "old");
+  escreve_tudo(pasta / "real.csv", "old contents");
   std::filesystem::create_symlink(pasta / "real.csv", pasta / "link.csv");
-  grava_seguro(pasta / "link.csv", "new");
-  EXPECT_TRUE(std::filesystem::is_symlink(pasta / "link.csv"));
+  grava_seguro(pasta / "real.csv", "new");
   EXPECT_EQ(le_tudo(pasta / "real.csv"), "new");
+  grava_seguro(pasta / "link.csv", "newer");
+  EXPECT_TRUE(std::filesystem::is_symlink(pasta / "link.csv"));
+  EXPECT_EQ(le_tudo(pasta / "real.csv"), "newer");
+  EXPECT_EQ(conteudo(pasta.caminho()), (std::vector<std::string>{"link.csv", "real.csv"}));
   grava_seguro(pasta / std::string(250, 'n'), "long name");
   EXPECT_EQ(le_tudo(pasta / std::string(250, 'n')), "long name");
 }
@@ -61,14 +59,6 @@ TEST(Arquivos, TextIsWrittenInFileEncoding) {
   EXPECT_EQ(le_tudo(pasta / "a"), "\xC1reas\r\n");
   grava_texto(pasta / "b", "€Ω");
   EXPECT_EQ(le_tudo(pasta / "b"), "\xEF\xBB\xBF€Ω");
-}
-
-TEST(Arquivos, ExistsMeansAFileNotAFolder) {
-  PastaTemporaria pasta;
-  escreve_tudo(pasta / "f", "");
-  EXPECT_TRUE(existe_arquivo(pasta / "f"));
-  EXPECT_FALSE(existe_arquivo(pasta / "g"));
-  EXPECT_FALSE(existe_arquivo(pasta.caminho()));
 }
 
 TEST(Arquivos, WorkFolderFromEnvironmentIsCreated) {
@@ -92,17 +82,13 @@ TEST(Arquivos, SystemFolderIsTheExecutablesFolder) {
 }
 
 TEST(Mascara, MatchesAsAWindowsFileList) {
-  EXPECT_TRUE(casa_mascara("SR2005.CSV", "S*.*"));
-  EXPECT_TRUE(casa_mascara("SA2005", "S*.*"));  // no dot, still matches "*.*"
-  EXPECT_TRUE(casa_mascara("sa2005", "S*.*"));
-  EXPECT_TRUE(casa_mascara("S", "S*.*"));
-  EXPECT_FALSE(casa_mascara("QA2005", "S*.*"));
-  EXPECT_FALSE(casa_mascara("XS2005", "S*.*"));
-  EXPECT_TRUE(casa_mascara("qr2005.csv", "Q*.*"));
-  EXPECT_TRUE(casa_mascara("a.b.c", "*.c"));
-  EXPECT_FALSE(casa_mascara("abc", "*.c"));
-  EXPECT_TRUE(casa_mascara("ção.x", "??o.*"));  // "?" is one character
-  EXPECT_FALSE(casa_mascara("ção.x", "?o.*"));
+  // No dot still matches "*.*"; any case; "?" is one character.
+  for (const auto& [nome, mascara] : {std::pair{"SR2005.CSV", "S*.*"}, {"SA2005", "S*.*"}, {"sa2005", "S*.*"},
+                                      {"S", "S*.*"}, {"qr2005.csv", "Q*.*"}, {"a.b.c", "*.c"}, {"ção.x", "??o.*"}})
+    EXPECT_TRUE(casa_mascara(nome, mascara)) << nome << " " << mascara;
+  for (const auto& [nome, mascara] :
+       {std::pair{"QA2005", "S*.*"}, {"XS2005", "S*.*"}, {"abc", "*.c"}, {"ção.x", "?o.*"}})
+    EXPECT_FALSE(casa_mascara(nome, mascara)) << nome << " " << mascara;
 }
 
 TEST(Mascara, EmptyingAFolderRemovesOnlyMatchingFiles) {

@@ -52,25 +52,24 @@ inline void escreve_tudo(const std::string& caminho, const std::string& bytes) {
 
 inline bool existe(const std::string& caminho) { return std::filesystem::exists(caminho); }
 
-inline void espera_configuracao_igual(const Configuracao& a, const Configuracao& b) {
-  EXPECT_EQ(a.AnoProj, b.AnoProj);
-  EXPECT_EQ(a.Anos_intermediarios, b.Anos_intermediarios);
-  EXPECT_EQ(a.DoDo_geral, b.DoDo_geral);
-  EXPECT_EQ(a.DoDo_bloco, b.DoDo_bloco);
-  EXPECT_EQ(a.Aproximar, b.Aproximar);
-  EXPECT_EQ(a.NCasasDec, b.NCasasDec);
-  EXPECT_EQ(a.Div_habitantes, b.Div_habitantes);
-  EXPECT_EQ(a.Mes_Ano0, b.Mes_Ano0);
-  EXPECT_EQ(a.Mes_Ano1, b.Mes_Ano1);
-  EXPECT_EQ(a.Mes_AnoX, b.Mes_AnoX);
-  EXPECT_EQ(a.Existe_cd_maior, b.Existe_cd_maior);
-  EXPECT_EQ(a.Existe_nome_maior, b.Existe_nome_maior);
-  EXPECT_EQ(a.Existe_cd_menor, b.Existe_cd_menor);
-  EXPECT_EQ(a.Existe_nome_menor, b.Existe_nome_menor);
-  EXPECT_EQ(a.Cd_maior, b.Cd_maior);
-  EXPECT_EQ(a.Nome_maior, b.Nome_maior);
-  EXPECT_EQ(a.Cd_menor, b.Cd_menor);
-  EXPECT_EQ(a.Nome_menor, b.Nome_menor);
+// The settings a worksheet's block carries, as one comparable line.
+inline std::string texto_bloco(const Configuracao& c) {
+  std::ostringstream s;
+  s << "ano=" << c.AnoProj << " inter=" << c.Anos_intermediarios << " geral=" << c.DoDo_geral
+    << " bloco=" << c.DoDo_bloco << " aprox=" << c.Aproximar << " casas=" << c.NCasasDec
+    << " div=" << c.Div_habitantes << " meses=" << c.Mes_Ano0 << "," << c.Mes_Ano1 << "," << c.Mes_AnoX
+    << " ref=" << c.Existe_cd_maior << c.Cd_maior << "," << c.Existe_nome_maior << c.Nome_maior << ","
+    << c.Existe_cd_menor << c.Cd_menor << "," << c.Existe_nome_menor << c.Nome_menor;
+  return s.str();
+}
+
+// Every setting of the configuration file as well.
+inline std::string texto_configuracao(const Configuracao& c) {
+  std::ostringstream s;
+  s << texto_bloco(c) << " | anos=" << c.LinhaAnoInicial << " linha=" << c.LinhaInicial
+    << " coluna=" << c.ColunaInicial << " p=" << c.LinhaP << " ant=" << c.Col_Ant << c.Cols_Ant
+    << " nao_marcar=" << c.Nao_Marcar << " linrel=" << c.LinRel;
+  return s.str();
 }
 
 // Cells of the used part, settings of the block, marks, totals and the
@@ -85,7 +84,7 @@ inline void espera_planilhas_iguais(const Origem& a, const Origem& b) {
         ADD_FAILURE() << "cell (" << c << "," << r << "): '" << a.DadosEntrada.cel(c, r) << "' vs '"
                       << b.DadosEntrada.cel(c, r) << "'";
   EXPECT_EQ(diferentes, 0);
-  espera_configuracao_igual(a.cfg, b.cfg);
+  EXPECT_EQ(texto_bloco(a.cfg), texto_bloco(b.cfg));
   EXPECT_EQ(a.QtdAnos, b.QtdAnos);
   EXPECT_EQ(a.CelulasAno, b.CelulasAno);
   EXPECT_EQ(a.LinhaPrincipal, b.LinhaPrincipal);

@@ -14,18 +14,6 @@ namespace {
 const char* const kLeitura = "Leitura impossível. Arquivo em uso ou corrompido.";
 const char* const kGravacao = "Gravação impossível. Meio inválido ou arquivo em uso.";
 
-void espera_tudo_igual(const Configuracao& a, const Configuracao& b) {
-  espera_configuracao_igual(a, b);
-  EXPECT_EQ(a.LinhaAnoInicial, b.LinhaAnoInicial);
-  EXPECT_EQ(a.LinhaInicial, b.LinhaInicial);
-  EXPECT_EQ(a.ColunaInicial, b.ColunaInicial);
-  EXPECT_EQ(a.LinhaP, b.LinhaP);
-  EXPECT_EQ(a.Col_Ant, b.Col_Ant);
-  EXPECT_EQ(a.Nao_Marcar, b.Nao_Marcar);
-  EXPECT_EQ(a.Cols_Ant, b.Cols_Ant);
-  EXPECT_EQ(a.LinRel, b.LinRel);
-}
-
 class ArquivoConfiguracao : public ::testing::Test {
  protected:
   void SetUp() override { definir_separador_decimal('.'); }
@@ -53,33 +41,9 @@ TEST_F(ArquivoConfiguracao, LoadSetsEveryControlThroughItsRules) {
   o.Ano(3, 3);
   o.DadosEntrada.cel(1, 1) = "kept";
   EXPECT_TRUE(Abre_Configuracao(sis, dados("config_cols_ant.cfg")));
-  const Configuracao& c = o.cfg;
-  EXPECT_EQ(c.LinhaAnoInicial, "2");
-  EXPECT_FALSE(c.Col_Ant);
-  EXPECT_FALSE(c.Nao_Marcar);
-  EXPECT_TRUE(c.Cols_Ant);
-  EXPECT_EQ(c.LinhaInicial, "3");
-  EXPECT_EQ(c.ColunaInicial, "C");
-  EXPECT_FALSE(c.LinhaP);
-  EXPECT_EQ(c.AnoProj, "2025");
-  EXPECT_TRUE(c.Anos_intermediarios);
-  EXPECT_FALSE(c.DoDo_geral);
-  EXPECT_TRUE(c.DoDo_bloco);
-  EXPECT_TRUE(c.Aproximar);
-  EXPECT_EQ(c.NCasasDec, "2");
-  EXPECT_EQ(c.LinRel, "55");
-  EXPECT_EQ(c.Div_habitantes, "75000");
-  EXPECT_EQ(c.Mes_Ano0, 0);
-  EXPECT_EQ(c.Mes_Ano1, 11);
-  EXPECT_EQ(c.Mes_AnoX, 5);
-  EXPECT_TRUE(c.Existe_cd_maior);
-  EXPECT_FALSE(c.Existe_nome_maior);
-  EXPECT_TRUE(c.Existe_cd_menor);
-  EXPECT_FALSE(c.Existe_nome_menor);
-  EXPECT_EQ(c.Cd_maior, "E");
-  EXPECT_EQ(c.Nome_maior, "F");
-  EXPECT_EQ(c.Cd_menor, "");
-  EXPECT_EQ(c.Nome_menor, "Z");
+  EXPECT_EQ(texto_configuracao(o.cfg),
+            "ano=2025 inter=1 geral=0 bloco=1 aprox=1 casas=2 div=75000 meses=0,11,5 ref=1E,0F,1,0Z | "
+            "anos=2 linha=3 coluna=C p=0 ant=01 nao_marcar=0 linrel=55");
   // Red marks and handlers followed the values.
   EXPECT_FALSE(o.X_Anos);
   EXPECT_FALSE(o.X_Dados);
@@ -104,40 +68,27 @@ TEST_F(ArquivoConfiguracao, SavedSettingsComeBack) {
   o.PadroesClick();
   o.define_Col_Ant(true);
   ASSERT_TRUE(Abre_Configuracao(sis, pasta / "c.cfg"));
-  espera_tudo_igual(o.cfg, salva);
+  EXPECT_EQ(texto_configuracao(o.cfg), texto_configuracao(salva));
   EXPECT_TRUE(o.cfg.Nao_Marcar);
   EXPECT_FALSE(o.cfg.Col_Ant);
   EXPECT_FALSE(o.cfg.Cols_Ant);
 }
 
-TEST_F(ArquivoConfiguracao, ShortFileIsRefusedAndLongerFileReadsFirst60Bytes) {
-  const Configuracao antes = o.cfg;
-  EXPECT_FALSE(Abre_Configuracao(sis, dados("config_59_bytes.cfg")));
-  ASSERT_EQ(plat.mensagens.size(), 1u);
-  EXPECT_EQ(plat.mensagens[0].texto, kLeitura);
-  EXPECT_EQ(plat.mensagens[0].titulo, "Falha!");
-  espera_tudo_igual(o.cfg, antes);
-  EXPECT_TRUE(Abre_Configuracao(sis, dados("config_61_bytes.cfg")));
-  EXPECT_EQ(o.cfg.AnoProj, "2031");
-}
-
-TEST_F(ArquivoConfiguracao, ValuesTheSettingsCannotTakeChangeNothing) {
+TEST_F(ArquivoConfiguracao, RefusedFilesChangeNothingAndLongerFileReadsFirst60Bytes) {
   o.LinhaAnoInicialChange("7");
   o.cfg.AnoProj = "1999";
-  const Configuracao antes = o.cfg;
-  for (const char* nome : {"config_month_12.cfg", "config_flag_2.cfg", "config_lower_letter.cfg"}) {
+  const std::string antes = texto_configuracao(o.cfg);
+  for (const std::string& nome : {dados("config_59_bytes.cfg"), dados("config_month_12.cfg"),
+                                  dados("config_flag_2.cfg"), dados("config_lower_letter.cfg"), pasta / "nao.cfg"}) {
     plat.mensagens.clear();
-    EXPECT_FALSE(Abre_Configuracao(sis, dados(nome))) << nome;
+    EXPECT_FALSE(Abre_Configuracao(sis, nome)) << nome;
     ASSERT_EQ(plat.mensagens.size(), 1u) << nome;
     EXPECT_EQ(plat.mensagens[0].texto, kLeitura);
-    espera_tudo_igual(o.cfg, antes);
+    EXPECT_EQ(plat.mensagens[0].titulo, "Falha!");
+    EXPECT_EQ(texto_configuracao(o.cfg), antes) << nome;
   }
-}
-
-TEST_F(ArquivoConfiguracao, MissingFileGivesReadingMessage) {
-  EXPECT_FALSE(Abre_Configuracao(sis, pasta / "nao.cfg"));
-  ASSERT_EQ(plat.mensagens.size(), 1u);
-  EXPECT_EQ(plat.mensagens[0].texto, kLeitura);
+  EXPECT_TRUE(Abre_Configuracao(sis, dados("config_61_bytes.cfg")));
+  EXPECT_EQ(o.cfg.AnoProj, "2031");
 }
 
 TEST_F(ArquivoConfiguracao, ValueOver32BitsGivesWritingMessageAndKeepsOldFile) {

@@ -99,17 +99,14 @@ TEST_F(Gravacao, CsvNameAndExtensionRules) {
   Grava_CSV(sis, pasta / "dados.csv", "CSV", g, 1, 1);
   Grava_CSV(sis, pasta / "outro.Csv", "CSV", g, 1, 1);
   Grava_CSV(sis, pasta / "nada", "TXT", g, 1, 1);
+  Grava_CSV(sis, pasta / "v", "CSV", g, 2, 0);  // rows without columns are empty lines
   EXPECT_EQ(le_tudo(pasta / "dados.csv"), "\"x\";\r\n");
+  EXPECT_EQ(le_tudo(pasta / "v.CSV"), "\r\n\r\n");
   EXPECT_TRUE(existe(pasta / "outro.Csv"));
   EXPECT_FALSE(existe(pasta / "dados.csv.CSV"));
   EXPECT_FALSE(existe(pasta / "nada"));
   EXPECT_FALSE(existe(pasta / "nada.CSV"));
-}
-
-TEST_F(Gravacao, CsvRowsWithoutColumnsAreEmptyLines) {
-  Grade g("G", 3, 3);
-  Grava_CSV(sis, pasta / "v", "CSV", g, 2, 0);
-  EXPECT_EQ(le_tudo(pasta / "v.CSV"), "\r\n\r\n");
+  EXPECT_THROW(Grava_CSV(sis, pasta / "falta/a", "CSV", g, 1, 1), ErroArquivo);
 }
 
 TEST_F(Gravacao, CsvIsWindows1252OrUtf8WithBom) {
@@ -133,11 +130,6 @@ TEST_F(Gravacao, CsvOfTheWorksheetStartsWithItsBlock) {
   EXPECT_NE(bytes.find("[FIM]\r\n\"\";\"\";\r\n"), std::string::npos);
 }
 
-TEST_F(Gravacao, CsvThatCannotBeWrittenThrows) {
-  Grade g("G", 3, 3);
-  EXPECT_THROW(Grava_CSV(sis, pasta / "falta/a", "CSV", g, 1, 1), ErroArquivo);
-}
-
 // ---- Grava_DAT
 
 TEST_F(Gravacao, DatWidthsCountCharactersAndIncludeHeaders) {
@@ -152,7 +144,10 @@ TEST_F(Gravacao, DatWidthsCountCharactersAndIncludeHeaders) {
             "3" + std::string(14, ' ') + "x\r\n");
 }
 
-TEST_F(Gravacao, DatRowNumberPaddedToLongestRowNumber) {
+TEST_F(Gravacao, DatRowNumberPaddedToLongestAndAnEmptyGridWritesNoFile) {
+  o.DadosEntrada.cel(3, 3) = "   ";
+  Grava_DAT(pasta / "e.DAT", o.DadosEntrada);
+  EXPECT_FALSE(existe(pasta / "e.DAT"));
   o.DadosEntrada.cel(1, 1) = "a";
   o.DadosEntrada.cel(1, 100) = "b";
   Grava_DAT(pasta / "n.DAT", o.DadosEntrada);
@@ -161,62 +156,45 @@ TEST_F(Gravacao, DatRowNumberPaddedToLongestRowNumber) {
   EXPECT_NE(bytes.find("\r\n100 b\r\n"), std::string::npos);
 }
 
-TEST_F(Gravacao, DatOfAnEmptyGridCreatesNoFile) {
-  o.DadosEntrada.cel(3, 3) = "   ";
-  Grava_DAT(pasta / "e.DAT", o.DadosEntrada);
-  EXPECT_FALSE(existe(pasta / "e.DAT"));
-}
-
 // ---- export
 
-TEST_F(Gravacao, ExportCsvSetsPageCaption) {
+TEST_F(Gravacao, ExportNamesCaptionAndStaleTotalsFile) {
+  escreve_tudo(pasta / "vazia.TOT", "old");
+  escreve_tudo(pasta / "outro.csv.TOT", "old");
+  // DAT always appends its extension; an empty grid writes no file.
+  EXPECT_TRUE(Exporta_Planilha(sis, pasta / "vazia", 2));
+  EXPECT_FALSE(existe(pasta / "vazia.DAT"));
+  EXPECT_FALSE(existe(pasta / "vazia.TOT"));
+  EXPECT_EQ(o.legenda_pagina, "DoDo :: " + (pasta / "vazia") + ".DAT");
   o.DadosEntrada.cel(1, 1) = "a";
   o.UltimaColuna = o.UltimaLinha = 1;
+  EXPECT_TRUE(Exporta_Planilha(sis, pasta / "dados", 2));
+  EXPECT_EQ(le_tudo(pasta / "dados.DAT"), "1 a\r\n");
   EXPECT_TRUE(Exporta_Planilha(sis, pasta / "dados", 1));
   EXPECT_TRUE(existe(pasta / "dados.CSV"));
   EXPECT_EQ(o.legenda_pagina, "DoDo :: " + (pasta / "dados") + ".CSV");
   EXPECT_TRUE(Exporta_Planilha(sis, pasta / "outro.csv", 1));
   EXPECT_TRUE(existe(pasta / "outro.csv"));
   EXPECT_FALSE(existe(pasta / "outro.csv.CSV"));
+  EXPECT_FALSE(existe(pasta / "outro.csv.TOT"));
   EXPECT_EQ(o.legenda_pagina, "DoDo :: " + (pasta / "outro.csv") + ".CSV");
+  EXPECT_TRUE(plat.mensagens.empty());
 }
 
-TEST_F(Gravacao, ExportDatAlwaysAppendsExtension) {
-  EXPECT_TRUE(Exporta_Planilha(sis, pasta / "vazia", 2));
-  EXPECT_FALSE(existe(pasta / "vazia.DAT"));
-  EXPECT_EQ(o.legenda_pagina, "DoDo :: " + (pasta / "vazia") + ".DAT");
-  o.DadosEntrada.cel(1, 1) = "a";
-  EXPECT_TRUE(Exporta_Planilha(sis, pasta / "dados", 2));
-  EXPECT_EQ(le_tudo(pasta / "dados.DAT"), "1 a\r\n");
-}
-
-TEST_F(Gravacao, ExportWritesTotalsFileWithIntermediateYears) {
+TEST_F(Gravacao, ExportWritesTotalsFileWithIntermediateYearsOrReportsIt) {
   planilha_marcada();
   o.Grade_totais.cel(1, 1) = "stale";  // refreshed before writing
   EXPECT_TRUE(Exporta_Planilha(sis, pasta / "t", 1));
   EXPECT_EQ(le_tudo(pasta / "t.TOT"),
             "\xC1reas;2003;2001;2002;\r\nP;4800;4000;0;\r\nS1;3000;0;0;\r\nS2;1800;0;0;\r\n");
-}
 
-TEST_F(Gravacao, ExportRemovesStaleTotalsFile) {
-  escreve_tudo(pasta / "t.TOT", "old");
-  escreve_tudo(pasta / "t.csv.TOT", "old");
-  EXPECT_TRUE(Exporta_Planilha(sis, pasta / "t", 2));
-  EXPECT_FALSE(existe(pasta / "t.TOT"));
-  EXPECT_TRUE(Exporta_Planilha(sis, pasta / "t.csv", 1));
-  EXPECT_FALSE(existe(pasta / "t.csv.TOT"));
-  EXPECT_TRUE(plat.mensagens.empty());
-}
-
-TEST_F(Gravacao, TotalsFileThatCannotBeWrittenIsReported) {
-  planilha_marcada();
-  std::filesystem::create_directory(pasta / "t.TOT");
-  EXPECT_FALSE(Exporta_Planilha(sis, pasta / "t", 1));
+  std::filesystem::create_directory(pasta / "u.TOT");
+  EXPECT_FALSE(Exporta_Planilha(sis, pasta / "u", 1));
   ASSERT_EQ(plat.mensagens.size(), 1u);
   EXPECT_EQ(plat.mensagens[0].texto,
-            (pasta / "t") + ".TOT\rEste é o arquivo de totais, que pode estar em uso.");
+            (pasta / "u") + ".TOT\rEste é o arquivo de totais, que pode estar em uso.");
   EXPECT_EQ(plat.mensagens[0].titulo, "Alerta!");
-  EXPECT_TRUE(existe(pasta / "t.CSV"));  // the export itself stays
+  EXPECT_TRUE(existe(pasta / "u.CSV"));  // the export itself stays
 }
 
 TEST_F(Gravacao, FailedExportGoesToGeneralErrorAndNoFurther) {

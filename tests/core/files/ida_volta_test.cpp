@@ -1,5 +1,6 @@
-// A worksheet written and read back is the same worksheet, and a file the
-// writer made is byte-identical after an import and an export.
+// A worksheet written and read back is the same worksheet, and exporting it
+// again gives the same bytes (zivu-cli's tests hold the byte check of a
+// writer's file against its fixture).
 #include <gtest/gtest.h>
 
 #include "core/files/auxiliar_arquivos.h"
@@ -93,15 +94,6 @@ TEST_F(IdaVolta, EveryWorksheetFixtureIsStableAfterOneExport) {
     espera_planilhas_iguais(sis_a.origem, sis_b.origem);
     EXPECT_EQ(primeiro, le_tudo(um + ".CSV"));
   }
-}
-
-TEST_F(IdaVolta, WriterFileIsByteIdenticalAfterImportAndExport) {
-  const std::string original = le_tudo(dados("full_block.csv"));
-  EXPECT_EQ(importa_e_exporta(dados("full_block.csv"), pasta / "copia"), original);
-  // The totals file holds the totals sheet as the block does.
-  EXPECT_EQ(le_tudo(pasta / "copia.TOT"),
-            "\xC1reas;2003;2001;2002;\r\nP;4800;4000;4400;\r\nS1;3000;2400;2700;\r\n"
-            "S2;1800;1600;1700;\r\n");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "core/sistema.h"
 #include "core/text/numeros.h"
 #include "plataforma_teste.h"
@@ -15,12 +17,18 @@ class Leitura : public ::testing::Test {
   void SetUp() override { definir_separador_decimal('.'); }
 
   bool le(const std::string& caminho) { return Le_Arquivo(sis, caminho, "CSV", o.DadosEntrada); }
+  // Reads a file that holds only a block with these lines.
+  bool bloco(const std::string& linhas) {
+    escreve_tudo(pasta / "bloco.csv", "[INICIO]\r\n" + linhas + "[FIM]\r\n");
+    return le(pasta / "bloco.csv");
+  }
   const std::string& cel(int c, int r) const { return o.DadosEntrada.cel(c, r); }
   std::vector<std::string> textos() const {
     std::vector<std::string> v;
     for (const auto& m : plat.mensagens) v.push_back(m.titulo + "|" + m.texto);
     return v;
   }
+  std::vector<std::string> linhas() const;
 
   PlataformaTeste plat;
   Sistema sis{plat};
@@ -32,57 +40,37 @@ using Textos = std::vector<std::string>;
 
 // ---- data lines
 
-TEST_F(Leitura, QuotedFieldKeepsItsSemicolon) {
-  EXPECT_TRUE(le(dados("quoted_semicolon.csv")));
-  EXPECT_EQ(cel(1, 1), "1");
-  EXPECT_EQ(cel(2, 1), "2");
-  EXPECT_EQ(cel(3, 1), "3");
-  EXPECT_EQ(cel(1, 2), "ab");
-  EXPECT_EQ(cel(2, 2), "c;d");
-  EXPECT_EQ(cel(3, 2), "");
-  EXPECT_EQ(o.UltimaColuna, 3);
-  EXPECT_EQ(o.UltimaLinha, 2);
-  EXPECT_TRUE(plat.mensagens.empty());
+// The used part of the worksheet, a row per text with "|" between cells.
+Textos Leitura::linhas() const {
+  Textos v;
+  for (int r = 1; r <= o.UltimaLinha; ++r) {
+    std::string t;
+    for (int c = 1; c <= o.UltimaColuna; ++c) t += (c > 1 ? "|" : "") + cel(c, r);
+    v.push_back(t);
+  }
+  return v;
 }
 
-TEST_F(Leitura, CharacterAfterClosingQuoteIsSkipped) {
-  EXPECT_TRUE(le(dados("quote_then_char.csv")));
-  EXPECT_EQ(cel(1, 1), "ab");
-  EXPECT_EQ(cel(2, 1), "");
-  EXPECT_EQ(cel(3, 1), "c");
-  EXPECT_EQ(o.UltimaColuna, 3);
-}
-
-TEST_F(Leitura, DoubledQuoteInsideQuotedFieldIsOneQuote) {
-  EXPECT_TRUE(le(dados("doubled_quotes.csv")));
-  EXPECT_EQ(cel(1, 1), "Vila \"Nova\"");
-  EXPECT_EQ(cel(2, 1), "\"");
-  EXPECT_EQ(cel(3, 1), "a\"");
-  EXPECT_EQ(cel(4, 1), "x\"y");  // unquoted: the quote is text
-  EXPECT_EQ(o.UltimaColuna, 4);
-}
-
-TEST_F(Leitura, FieldsAreNotTrimmedAndEmptyFieldsAndLines) {
+TEST_F(Leitura, FieldsQuotesAndLineEnds) {
   escreve_tudo(pasta / "f.csv", " a ;;b;\r\n\r\n;\r\n\"unterminated;x");
-  EXPECT_TRUE(le(pasta / "f.csv"));
-  EXPECT_EQ(cel(1, 1), " a ");
-  EXPECT_EQ(cel(2, 1), "");
-  EXPECT_EQ(cel(3, 1), "b");
-  EXPECT_EQ(cel(4, 1), "");  // a final ";" adds no field
-  EXPECT_EQ(cel(1, 4), "unterminated;x");
-  EXPECT_EQ(o.UltimaColuna, 3);
-  EXPECT_EQ(o.UltimaLinha, 4);
-}
-
-TEST_F(Leitura, EveryLineEndIsALineEnd) {
-  EXPECT_TRUE(le(dados("mixed_line_ends.txt")));
-  EXPECT_EQ(cel(1, 1), "a");
-  EXPECT_EQ(cel(2, 2), "d");
-  EXPECT_EQ(cel(1, 3), "e");
-  EXPECT_EQ(cel(1, 4), "");
-  EXPECT_EQ(cel(1, 5), "g");
-  EXPECT_EQ(o.UltimaLinha, 5);
-  EXPECT_EQ(o.UltimaColuna, 2);
+  const struct {
+    std::string arquivo;
+    Textos linhas;
+  } casos[] = {
+      {dados("quoted_semicolon.csv"), {"1|2|3", "ab|c;d|"}},
+      {dados("quote_then_char.csv"), {"ab||c"}},  // the character after the closing quote is skipped
+      // A doubled quote inside quotes is one quote; unquoted, a quote is text.
+      {dados("doubled_quotes.csv"), {"Vila \"Nova\"|\"|a\"|x\"y"}},
+      // Not trimmed; a final ";" adds no field; an unterminated quote runs to the end.
+      {pasta / "f.csv", {" a ||b", "||", "||", "unterminated;x||"}},
+      {dados("mixed_line_ends.txt"), {"a|b", "c|d", "e|f", "|", "g|"}},
+  };
+  for (const auto& caso : casos) {
+    o.CriarClick();
+    EXPECT_TRUE(le(caso.arquivo)) << caso.arquivo;
+    EXPECT_EQ(linhas(), caso.linhas) << caso.arquivo;
+    EXPECT_TRUE(plat.mensagens.empty());
+  }
 }
 
 TEST_F(Leitura, CaptionStatusAndCursor) {
@@ -111,22 +99,9 @@ TEST_F(Leitura, FileWithoutBlockKeepsSettingsAndLeavesNoMarks) {
 
 TEST_F(Leitura, FullBlockSetsSettingsMarksTotalsAndSheet) {
   EXPECT_TRUE(le(dados("full_block.csv")));
-  const Configuracao& c = o.cfg;
-  EXPECT_EQ(c.AnoProj, "2003");
-  EXPECT_TRUE(c.Anos_intermediarios);
+  EXPECT_EQ(texto_bloco(o.cfg),
+            "ano=2003 inter=1 geral=0 bloco=1 aprox=1 casas=2 div=50000 meses=7,8,6 ref=1A,1B,0C,0D");
   EXPECT_TRUE(o.Outros_totais_habilitado);  // the check box's handler ran
-  EXPECT_TRUE(c.DoDo_bloco);
-  EXPECT_FALSE(c.DoDo_geral);
-  EXPECT_TRUE(c.Aproximar);
-  EXPECT_EQ(c.NCasasDec, "2");
-  EXPECT_EQ(c.Div_habitantes, "50000");
-  EXPECT_EQ(c.Mes_Ano0, 7);
-  EXPECT_EQ(c.Mes_Ano1, 8);
-  EXPECT_EQ(c.Mes_AnoX, 6);
-  EXPECT_TRUE(c.Existe_cd_maior);
-  EXPECT_TRUE(c.Existe_nome_maior);
-  EXPECT_FALSE(c.Existe_cd_menor);
-  EXPECT_EQ(c.Nome_menor, "D");
   EXPECT_EQ(o.QtdAnos, 2);
   EXPECT_EQ(o.CelulasAno, (std::vector<CelulaAno>{{3, 1}, {4, 1}}));
   EXPECT_EQ(o.LinhaPrincipal, (Regiao{3, 2, 4, 2}));
@@ -154,13 +129,8 @@ TEST_F(Leitura, BlockOnlyLoadsSettingsAndNoCells) {
   o.DadosEntrada.cel(1, 1) = "old";
   o.UltimaColuna = o.UltimaLinha = 1;
   EXPECT_TRUE(le(dados("only_block.csv")));
-  EXPECT_EQ(o.cfg.AnoProj, "2030");
-  EXPECT_FALSE(o.cfg.Aproximar);
-  EXPECT_EQ(o.cfg.NCasasDec, "4");
-  EXPECT_EQ(o.cfg.Mes_AnoX, 11);
-  EXPECT_FALSE(o.cfg.Existe_cd_maior);
-  EXPECT_EQ(o.cfg.Cd_maior, "E");
-  EXPECT_TRUE(o.cfg.Existe_nome_menor);
+  EXPECT_EQ(texto_bloco(o.cfg),
+            "ano=2030 inter=1 geral=1 bloco=0 aprox=0 casas=4 div=20000 meses=0,1,11 ref=0E,1F,0G,1H");
   EXPECT_EQ(o.Grade_totais.colunas(), 3);
   EXPECT_EQ(o.Grade_totais.linhas(), 2);
   EXPECT_EQ(cel(1, 1), "");
@@ -178,13 +148,11 @@ TEST_F(Leitura, LowerCaseEndClosesBlockButNotTheDataSearch) {
 }
 
 TEST_F(Leitura, MethodLineInAnyCase) {
-  escreve_tudo(pasta / "g.csv", "[INICIO]\r\n<lsecundaria>\r\ndodo GERAL\r\n[FIM]\r\n");
-  escreve_tudo(pasta / "b.csv", "[INICIO]\r\n<LSECUNDARIA>\r\nqualquer\r\n[FIM]\r\n");
   o.define_DoDo_bloco(true);
-  le(pasta / "g.csv");
+  bloco("<lsecundaria>\r\ndodo GERAL\r\n");
   EXPECT_TRUE(o.cfg.DoDo_geral);
   EXPECT_FALSE(o.cfg.DoDo_bloco);
-  le(pasta / "b.csv");
+  bloco("<LSECUNDARIA>\r\nqualquer\r\n");
   EXPECT_TRUE(o.cfg.DoDo_bloco);
   EXPECT_FALSE(o.cfg.DoDo_geral);
   // The option's handler rebuilt the checklist.
@@ -193,55 +161,33 @@ TEST_F(Leitura, MethodLineInAnyCase) {
             o.Observacoes.end());
 }
 
-TEST_F(Leitura, MonthsMatchInAsciiCapitalsOnly) {
+TEST_F(Leitura, MonthsMatchInAsciiCapitalsAndReferenceColumnsKeepOneLetter) {
+  // "MARÇO": the item's ç is not raised; "março" is found.
   le(dados("months_cedilla.csv"));
-  EXPECT_EQ(o.cfg.Mes_Ano0, 0);  // "MARÇO": the item's ç is not raised
-  EXPECT_EQ(o.cfg.Mes_Ano1, 2);  // "março"
-  EXPECT_EQ(o.cfg.Mes_AnoX, 11);
-}
-
-TEST_F(Leitura, ReferenceColumnsKeepOneLetter) {
+  EXPECT_EQ((std::array{o.cfg.Mes_Ano0, o.cfg.Mes_Ano1, o.cfg.Mes_AnoX}), (std::array{0, 2, 11}));
   le(dados("refquartil_short.csv"));
-  EXPECT_TRUE(o.cfg.Existe_cd_maior);
-  EXPECT_EQ(o.cfg.Cd_maior, "A");
-  EXPECT_TRUE(o.cfg.Existe_nome_maior);
-  EXPECT_EQ(o.cfg.Nome_maior, "");
-  EXPECT_FALSE(o.cfg.Existe_cd_menor);
-  EXPECT_EQ(o.cfg.Cd_menor, "C");
-  EXPECT_FALSE(o.cfg.Existe_nome_menor);
-  EXPECT_EQ(o.cfg.Nome_menor, "");
+  EXPECT_EQ(texto_bloco(o.cfg).substr(texto_bloco(o.cfg).find("ref=")), "ref=1A,1,0C,0");
 }
 
-TEST_F(Leitura, TotalsSheetTakesShapeOfItsLines) {
-  escreve_tudo(pasta / "t.csv",
-               "[INICIO]\r\n<PLANILHA DE TOTAIS>\r\nÁreas;2005;2003;2004;\r\nP;10;0;0;\r\n"
-               "S1;5;1;2;ignored\r\n<DADOS>\r\n[FIM]\r\n");
-  le(pasta / "t.csv");
+TEST_F(Leitura, TotalsSheetAndRegionLines) {
+  // The sheet takes the shape of its lines; region lines are trimmed, the last
+  // principal wins and a third year is ignored.
+  EXPECT_TRUE(bloco("<ANOS>\r\n3,1\r\n4,1\r\n5,1\r\n"
+                    "<PRINCIPAL>\r\n1,1..2,1 + = 5\r\n 3 , 2 .. 4 , 2  + =  -7 \r\n"
+                    "<SECUNDARIA>\r\n2,9..5,9 + = 40\r\n"
+                    "<PLANILHA DE TOTAIS>\r\nÁreas;2005;2003;2004;\r\nP;10;0;0;\r\nS1;5;1;2;ignored\r\n"
+                    "<DADOS>\r\n 2 ,10.. 5, 60\r\n"));
   ASSERT_EQ(o.Grade_totais.colunas(), 4);
   ASSERT_EQ(o.Grade_totais.linhas(), 3);
   EXPECT_EQ(o.Grade_totais.cel(1, 0), "2005");
   EXPECT_EQ(o.Grade_totais.cel(3, 2), "2");
-}
-
-TEST_F(Leitura, RegionLinesAreTrimmedAndLastPrincipalWins) {
-  escreve_tudo(pasta / "r.csv",
-               "[INICIO]\r\n<PRINCIPAL>\r\n1,1..2,1 + = 5\r\n 3 , 2 .. 4 , 2  + =  -7 \r\n"
-               "<SECUNDARIA>\r\n2,9..5,9 + = 40\r\n<DADOS>\r\n 2 ,10.. 5, 60\r\n[FIM]\r\n");
-  EXPECT_TRUE(le(pasta / "r.csv"));
+  EXPECT_EQ(o.QtdAnos, 2);
+  EXPECT_EQ(o.CelulasAno, (std::vector<CelulaAno>{{3, 1}, {4, 1}}));
   EXPECT_EQ(o.LinhaPrincipal, (Regiao{3, 2, 4, 2}));
   EXPECT_EQ(o.TotalPrincipal, -7);
   EXPECT_EQ(o.Secundarias, (std::vector<Regiao>{{2, 9, 5, 9}}));
   EXPECT_EQ(o.TotaisSecundarios, (std::vector<int64_t>{40}));
   EXPECT_EQ(o.AreasDados, (std::vector<Regiao>{{2, 10, 5, 60}}));
-}
-
-TEST_F(Leitura, AThirdYearLineIsIgnored) {
-  escreve_tudo(pasta / "a.csv",
-               "[INICIO]\r\n<ANOS>\r\n3,1\r\n4,1\r\n5,1\r\n<PRINCIPAL>\r\n3,2..4,2 + = 9\r\n[FIM]\r\n");
-  EXPECT_TRUE(le(pasta / "a.csv"));
-  EXPECT_EQ(o.QtdAnos, 2);
-  EXPECT_EQ(o.CelulasAno, (std::vector<CelulaAno>{{3, 1}, {4, 1}}));
-  EXPECT_EQ(o.TotalPrincipal, 9);
 }
 
 TEST_F(Leitura, SectionsOutOfOrder) {
@@ -282,8 +228,7 @@ TEST_F(Leitura, NumbersOutsideTheirRangeAreMalformed) {
                             "<PRINCIPAL>\r\n1,1..2,1 + = 4.800\r\n", "<DADOS>\r\n1,1,2,1\r\n",
                             "<PRINCIPAL>\r\n1,1..2,1+ = 5\r\n"}) {
     plat.mensagens.clear();
-    escreve_tudo(pasta / "m.csv", std::string("[INICIO]\r\n") + linha + "[FIM]\r\n");
-    EXPECT_FALSE(le(pasta / "m.csv")) << linha;
+    EXPECT_FALSE(bloco(linha)) << linha;
     EXPECT_EQ(plat.mensagens.size(), 1u) << linha;
   }
 }
@@ -364,22 +309,13 @@ TEST_F(Leitura, ReloadModeOnlyLoadsCells) {
 
 class Importacao : public Leitura {};
 
-TEST_F(Importacao, ExtensionIsTakenFromTheFileNameNotTheFolder) {
+TEST_F(Importacao, ExtensionComparedInCapitalsAfterTheLastDotOfTheFileName) {
   std::filesystem::create_directories(pasta / "joao.silva");
-  const std::string nome = pasta / "joao.silva/planilha";
-  escreve_tudo(nome, "1;2\r\n");
-  EXPECT_TRUE(Importa_Arquivo(sis, nome));
-  EXPECT_TRUE(plat.mensagens.empty());
-  EXPECT_EQ(cel(2, 1), "2");
-}
-
-TEST_F(Importacao, ExtensionComparedInCapitalsAfterTheLastDot) {
-  escreve_tudo(pasta / "a.b.Csv", "x\r\n");
-  escreve_tudo(pasta / "dados.csv.Txt", "y\r\n");
-  EXPECT_TRUE(Importa_Arquivo(sis, pasta / "a.b.Csv"));
-  EXPECT_EQ(cel(1, 1), "x");
-  EXPECT_TRUE(Importa_Arquivo(sis, pasta / "dados.csv.Txt"));
-  EXPECT_EQ(cel(1, 1), "y");
+  for (const char* nome : {"joao.silva/planilha", "a.b.Csv", "dados.csv.Txt"}) {
+    escreve_tudo(pasta / nome, std::string(nome) + ";2\r\n");
+    EXPECT_TRUE(Importa_Arquivo(sis, pasta / nome));
+    EXPECT_EQ(cel(1, 1), nome);
+  }
   EXPECT_TRUE(plat.mensagens.empty());
 }
 
