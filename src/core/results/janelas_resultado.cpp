@@ -1,7 +1,10 @@
 #include "core/results/janelas_resultado.h"
 
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
+#include "core/engine/simples_calculo.h"
 #include "core/menus.h"
 #include "core/sistema.h"
 #include "core/worksheet/validacao.h"
@@ -38,6 +41,30 @@ std::string Titulo_ImpDesc(const Quartis& q) {
 std::string Titulo_ImpExc(const Sistema& sis) {
   return " - Registros que possuem a partir de " + sis.origem.cfg.Div_habitantes + " - " +
          sis.quartis.Sel_Area.hint;
+}
+
+bool comando_de_resultados(Sistema& sis, bool quartis, const std::function<bool()>& comando) {
+  Origem& o = sis.origem;
+  const int64_t principal = o.TotalPrincipal;
+  const std::vector<int64_t> secundarios = o.TotaisSecundarios;
+  struct Restaura {
+    Origem& o;
+    int64_t principal;
+    const std::vector<int64_t>& secundarios;
+    ~Restaura() {
+      o.TotalPrincipal = principal;
+      o.TotaisSecundarios = secundarios;
+    }
+  } restaura{o, principal, secundarios};
+
+  // The target year is the last of the list: its totals are the marked ones.
+  const std::string& ano = quartis ? sis.quartis.Ano_Projetado_hint : sis.simples.Ano_Projetado_hint;
+  const std::vector<std::string>& anos = sis.simples.Esc_Ano_Projetado;
+  const auto it = std::find(anos.begin(), anos.end(), ano);
+  if (it != anos.end() && it + 1 != anos.end() &&
+      !PegandoNovosTotais(sis, static_cast<int>(it - anos.begin())))
+    return false;
+  return comando();
 }
 
 JanelaResultado CalcularClick(Sistema& sis) {

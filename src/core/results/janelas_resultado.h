@@ -3,6 +3,7 @@
 // results window a "Calcular" brings forward.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace zivu {
@@ -30,6 +31,13 @@ std::string Titulo_ImpTab(const Quartis& q);
 std::string Titulo_ImpEstat(const Quartis& q);
 std::string Titulo_ImpDesc(const Quartis& q);
 std::string Titulo_ImpExc(const Sistema& sis);
+
+// Runs a command of a results window with the expected totals of the year
+// that window shows, then puts the marked totals back. Loading a year and
+// adjusting it need that year's totals; but the marked totals are the
+// target year's, and a later run or the totals sheet must find them again.
+// False when the command failed or the shown year's totals did not convert.
+bool comando_de_resultados(Sistema& sis, bool quartis, const std::function<bool()>& comando);
 
 enum class JanelaResultado { Nenhuma, Simples, Quartis };
 

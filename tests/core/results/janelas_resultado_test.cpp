@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "core/engine/simples_auxiliar.h"
+#include "core/engine/simples_calculo.h"
+#include "core/files/ano_arquivos.h"
+#include "core/files/leitor.h"
+#include "core/worksheet/validacao.h"
 
 namespace zivu::teste {
 namespace {
@@ -91,6 +95,74 @@ TEST_F(CalcularJanela, AStoppedCheckOrFolderBringsNothingAndKeepsTheStatus) {
   EXPECT_EQ(CalcularClick(a.sis), JanelaResultado::Nenhuma);
   EXPECT_EQ(a.plat.mensagens.back().titulo, "Erro!");
   EXPECT_EQ(a.sis.princ.situacao, calculado);
+}
+
+}  // namespace
+}  // namespace zivu::teste
+
+namespace zivu::teste {
+namespace {
+
+// Years 2001 to 2005 in blocks; 2001 needs an adjustment.
+class ComandoDeResultados : public ::testing::Test {
+ protected:
+  AmbienteSimples a;
+  std::string primeira_2005;
+  void SetUp() override {
+    ASSERT_TRUE(Importa_Arquivo(a.sis, std::string(ZIVU_EXEMPLOS) + "/anos_intermediarios.csv"));
+    ASSERT_EQ(CalcularClick(a.sis), JanelaResultado::Simples);
+    primeira_2005 = le_tudo(a.temp("SR2005.CSV"));
+    ASSERT_FALSE(primeira_2005.empty());
+  }
+  bool aceita(int i) {
+    return comando_de_resultados(a.sis, false, [this, i] {
+      a.s().Esc_Ano_Projetado_indice = i;
+      return Aceitar_anoClick(a.sis);
+    });
+  }
+};
+
+TEST_F(ComandoDeResultados, AShownYearLeavesTheMarkedTotalsToTheNextRun) {
+  const std::vector<int64_t> marcados = a.o().TotaisSecundarios;
+  ASSERT_TRUE(aceita(0));
+  EXPECT_EQ(a.s().Ano_Projetado_hint, "2001");
+  EXPECT_TRUE(a.s().Adaptar);
+  EXPECT_EQ(a.o().TotaisSecundarios, marcados);
+  ASSERT_TRUE(comando_de_resultados(a.sis, false, [this] { return AdaptarClick(a.sis); }));
+  EXPECT_EQ(a.o().TotaisSecundarios, marcados);
+  const std::string adaptado = le_tudo(a.temp("SR2001.CSV"));
+
+  // The same adjustment as with the year's totals loaded by hand.
+  AmbienteSimples b;
+  ASSERT_TRUE(Importa_Arquivo(b.sis, std::string(ZIVU_EXEMPLOS) + "/anos_intermediarios.csv"));
+  ASSERT_TRUE(ProcessaClick(b.sis));
+  b.s().Esc_Ano_Projetado_indice = 0;
+  ASSERT_TRUE(Aceitar_anoClick(b.sis));
+  ASSERT_TRUE(AdaptarClick(b.sis));
+  EXPECT_EQ(adaptado, le_tudo(b.temp("SR2001.CSV")));
+  EXPECT_NE(b.o().TotaisSecundarios, marcados);
+
+  // A new run projects the target year with its own totals again.
+  ASSERT_EQ(CalcularClick(a.sis), JanelaResultado::Simples);
+  EXPECT_EQ(le_tudo(a.temp("SR2005.CSV")), primeira_2005);
+}
+
+TEST_F(ComandoDeResultados, AFailedCommandStillPutsTheTotalsBack) {
+  const std::vector<int64_t> marcados = a.o().TotaisSecundarios;
+  ASSERT_TRUE(aceita(1));
+  EXPECT_FALSE(comando_de_resultados(a.sis, false, [this] {
+    a.o().TotaisSecundarios.assign(3, 7);
+    return false;
+  }));
+  EXPECT_EQ(a.o().TotaisSecundarios, marcados);
+  // A totals cell of the shown year that does not convert stops the command.
+  ASSERT_EQ(a.o().Grade_totais.cel(3, 0), "2002");
+  for (int r = 1; r < a.o().Grade_totais.linhas(); ++r) a.o().Grade_totais.cel(3, r) = "x";
+  bool rodou = false;
+  EXPECT_FALSE(comando_de_resultados(a.sis, false, [&rodou] { return rodou = true; }));
+  EXPECT_FALSE(rodou);
+  EXPECT_EQ(a.plat.mensagens.back().texto, "'x' não é um valor inteiro válido.");
+  EXPECT_EQ(a.o().TotaisSecundarios, marcados);
 }
 
 }  // namespace
