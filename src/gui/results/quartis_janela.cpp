@@ -222,7 +222,7 @@ void TQuartis::cria_estatisticas() {
     if (!app_.atualizando()) q.Esc_Ano_Projetado_indice = i;
   });
   connect(Anos->Aceitar_ano, &QToolButton::clicked, this,
-          [this, &sis] { comando([&sis] { zivu::Aceitar_anoClick_Quartis(sis); }); });
+          [this, &sis] { do_ano([&sis] { return zivu::Aceitar_anoClick_Quartis(sis); }); });
   connect(Anos->Cancelar_ano, &QToolButton::clicked, this,
           [this, &q] { comando([&q] { zivu::Cancelar_anoClick(q); }); });
 }
@@ -297,17 +297,21 @@ void TQuartis::cria_uniao() {
   connect(Exportar_Uniao, &QToolButton::clicked, this,
           [this, &sis] { comando([&sis] { zivu::Exportar_UniaoClick(sis); }); });
   connect(ImpUniao, &QToolButton::clicked, this, [this] { comando([this] { imprime(PaginaQuartis::RUniao); }); });
-  connect(Adaptar, &QPushButton::clicked, this, [this, &sis] { comando([&sis] { zivu::AdaptarClick_Quartis(sis); }); });
+  connect(Adaptar, &QPushButton::clicked, this, [this, &sis] { do_ano([&sis] { return zivu::AdaptarClick_Quartis(sis); }); });
   connect(DoDo_Tradutor, &QPushButton::clicked, this,
-          [this, &sis] { comando([&sis] { zivu::DoDo_TradutorClick_Quartis(sis); }); });
+          [this, &sis] { do_ano([&sis] { return zivu::DoDo_TradutorClick_Quartis(sis); }); });
   connect(DoDo_Vardex, &QPushButton::clicked, this,
-          [this, &sis] { comando([&sis] { zivu::Salva_Uniao_Quartis(sis, 1); }); });
+          [this, &sis] { do_ano([&sis] { return zivu::Salva_Uniao_Quartis(sis, 1); }); });
   connect(Unir_resultados, &QPushButton::clicked, this,
-          [this, &sis] { comando([&sis] { zivu::Salva_Uniao_Quartis(sis, 0); }); });
+          [this, &sis] { do_ano([&sis] { return zivu::Salva_Uniao_Quartis(sis, 0); }); });
 }
 
 void TQuartis::comando(const std::function<void()>& f) {
   if (!app_.atualizando()) app_.executa(f);
+}
+
+void TQuartis::do_ano(const std::function<bool()>& f) {
+  comando([this, &f] { zivu::comando_de_resultados(app_.sis, true, f); });
 }
 
 std::pair<const zivu::Grade*, std::string> TQuartis::impressao(PaginaQuartis p) const {

@@ -97,6 +97,8 @@ class TQuartis : public QWidget {
   void cria_listas();
   void cria_uniao();
   void comando(const std::function<void()>& f);
+  // A command that works on the year shown, with that year's totals.
+  void do_ano(const std::function<bool()>& f);
   void imprime(zivu::PaginaQuartis pagina);
   void sincroniza_celulas();
   Aplicacao& app_;

@@ -110,18 +110,18 @@ QWidget* TSimples::cria_resultados() {
           [this, &sis] { comando([this, &sis] { imprime(sis.simples.DadosSaida, zivu::kTituloImpRes); }); });
   connect(Ano_Projetado, &QPushButton::clicked, this,
           [this, &sis] { comando([&sis] { zivu::Ano_ProjetadoClick(sis); }); });
-  connect(Adaptar, &QPushButton::clicked, this, [this, &sis] { comando([&sis] { zivu::AdaptarClick(sis); }); });
+  connect(Adaptar, &QPushButton::clicked, this, [this, &sis] { do_ano([&sis] { return zivu::AdaptarClick(sis); }); });
   connect(DoDo_Tradutor, &QPushButton::clicked, this,
-          [this, &sis] { comando([&sis] { zivu::DoDo_TradutorClick(sis); }); });
+          [this, &sis] { do_ano([&sis] { return zivu::DoDo_TradutorClick(sis); }); });
   connect(DoDo_Vardex, &QPushButton::clicked, this,
-          [this, &sis] { comando([&sis] { zivu::Salva_Uniao(sis, 1); }); });
+          [this, &sis] { do_ano([&sis] { return zivu::Salva_Uniao(sis, 1); }); });
   connect(Unir_resultados, &QPushButton::clicked, this,
-          [this, &sis] { comando([&sis] { zivu::Salva_Uniao(sis, 0); }); });
+          [this, &sis] { do_ano([&sis] { return zivu::Salva_Uniao(sis, 0); }); });
   connect(Anos, &PainelAnos::escolhido, this, [this, &sis](int i) {
     if (!app_.atualizando()) sis.simples.Esc_Ano_Projetado_indice = i;
   });
   connect(Anos->Aceitar_ano, &QToolButton::clicked, this,
-          [this, &sis] { comando([&sis] { zivu::Aceitar_anoClick(sis); }); });
+          [this, &sis] { do_ano([&sis] { return zivu::Aceitar_anoClick(sis); }); });
   connect(Anos->Cancelar_ano, &QToolButton::clicked, this,
           [this, &sis] { comando([&sis] { zivu::Cancelar_anoClick(sis); }); });
   return p;
@@ -156,6 +156,10 @@ QWidget* TSimples::cria_variaveis() {
 
 void TSimples::comando(const std::function<void()>& f) {
   if (!app_.atualizando()) app_.executa(f);
+}
+
+void TSimples::do_ano(const std::function<bool()>& f) {
+  comando([this, &f] { zivu::comando_de_resultados(app_.sis, false, f); });
 }
 
 void TSimples::copia(const QTableView* vista, const ModeloGrade* modelo) {

@@ -60,6 +60,8 @@ class TSimples : public QWidget {
   QWidget* cria_resultados();
   QWidget* cria_variaveis();
   void comando(const std::function<void()>& f);
+  // A command that works on the year shown, with that year's totals.
+  void do_ano(const std::function<bool()>& f);
   void copia(const QTableView* vista, const ModeloGrade* modelo);
   void imprime(const zivu::Grade& grade, const char* titulo);
   Aplicacao& app_;
