@@ -1,26 +1,12 @@
 // zivu-cli calcular on the worksheets tests/data/calc_*.csv: exit status,
 // standard output, messages, and the bytes of the files it writes.
-#include <stdlib.h>
-#include <sys/wait.h>
-
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
 #include <regex>
-#include <sstream>
-#include <string>
 #include <vector>
 
+#include "cli/auxiliar_cli.h"
+
+namespace zivu::teste {
 namespace {
-
-namespace fs = std::filesystem;
-
-std::string le(const fs::path& caminho) {
-  std::ifstream f(caminho, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
 
 std::string aspas(const std::string& s) {
   std::string r = "'";
@@ -28,43 +14,12 @@ std::string aspas(const std::string& s) {
   return r + "'";
 }
 
-struct Execucao {
-  int status = -1;
-  std::string saida, erros;
-};
-
-class Calcular : public ::testing::Test {
+class Calcular : public Cli {
  protected:
-  fs::path pasta;
-
-  void SetUp() override {
-    std::string modelo = (fs::temp_directory_path() / "zivu-calcular-XXXXXX").string();
-    pasta = ::mkdtemp(modelo.data());
-  }
-  void TearDown() override {
-    std::error_code ec;
-    fs::remove_all(pasta, ec);
-  }
-
-  static std::string dados(const std::string& nome) { return std::string(ZIVU_TEST_DATA) + "/" + nome; }
-  std::string em(const std::string& nome) const { return (pasta / nome).string(); }
-
-  // Runs the command with the work folder inside the test's folder.
   Execucao roda(const std::vector<std::string>& args) {
-    std::string cmd = "ZIVU_HOME=";
-    cmd += aspas(em("casa"));
-    cmd += " ";
-    cmd += aspas(ZIVU_CLI_PATH);
-    cmd += " calcular";
-    for (const auto& a : args) (cmd += ' ') += aspas(a);
-    (cmd += " >") += aspas(em("saida.txt"));
-    (cmd += " 2>") += aspas(em("erros.txt"));
-    const int r = std::system(cmd.c_str());
-    Execucao e;
-    e.status = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
-    e.saida = le(em("saida.txt"));
-    e.erros = le(em("erros.txt"));
-    return e;
+    std::string linha = "calcular";
+    for (const auto& a : args) linha += " " + aspas(a);
+    return Cli::roda(linha);
   }
 };
 
@@ -192,22 +147,16 @@ TEST_F(Calcular, BlockModeReportsEachBlock) {
 }
 
 TEST_F(Calcular, RefusedAndCancelledRunsPrintNothing) {
-  auto e = roda({dados("calc_anos_iguais.csv"), "--pasta", em("anos")});
-  EXPECT_EQ(e.status, 1);
-  EXPECT_EQ(e.saida, "");
-  EXPECT_EQ(e.erros,
-            "Impossível continuar.\nOs Anos devem ser diferentes.\n\nCélula C1\n\nCélula D1\n\n"
-            "Corrija e tente novamente.\n");
-
-  e = roda({dados("calc_sem_dados.csv"), "--pasta", em("anos")});
-  EXPECT_EQ(e.status, 1);
-  EXPECT_EQ(e.saida, "");
-  EXPECT_EQ(e.erros, "Informe área(s) de dados a calcular.\n");
-
-  e = roda({dados("calc_base_constante.csv"), "--pasta", em("anos")});
-  EXPECT_EQ(e.status, 1);
-  EXPECT_EQ(e.saida, "");
-  EXPECT_EQ(e.erros, "Erro!\nAlgum problema no cálculo. Tarefa cancelada.\n");
+  for (const auto& [planilha, erros] :
+       {std::pair{"calc_anos_iguais.csv", "Impossível continuar.\nOs Anos devem ser diferentes.\n\nCélula C1\n\n"
+                                          "Célula D1\n\nCorrija e tente novamente.\n"},
+        {"calc_sem_dados.csv", "Informe área(s) de dados a calcular.\n"},
+        {"calc_base_constante.csv", "Erro!\nAlgum problema no cálculo. Tarefa cancelada.\n"}}) {
+    const auto e = roda({dados(planilha), "--pasta", em("anos")});
+    EXPECT_EQ(e.status, 1) << planilha;
+    EXPECT_EQ(e.saida, "") << planilha;
+    EXPECT_EQ(e.erros, erros);
+  }
   EXPECT_FALSE(fs::exists(em("anos/SR2002.CSV")));
 }
 
@@ -233,3 +182,4 @@ TEST_F(Calcular, UsageErrors) {
 }
 
 }  // namespace
+}  // namespace zivu::teste

@@ -1,27 +1,13 @@
 // The sample worksheets that ship with the program: each one is in the exact
 // form the writer produces and calculates without a single message, by both
 // methods where its block names the quartile reference columns.
-#include <stdlib.h>
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <sstream>
-#include <string>
 #include <vector>
 
+#include "cli/auxiliar_cli.h"
+
+namespace zivu::teste {
 namespace {
-
-namespace fs = std::filesystem;
-
-std::string le(const fs::path& caminho) {
-  std::ifstream f(caminho, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
 
 std::vector<std::string> linhas_crlf(const std::string& texto) {
   std::vector<std::string> linhas;
@@ -36,12 +22,6 @@ std::vector<std::string> linhas_lf(const std::string& texto) {
   std::istringstream s(texto);
   for (std::string l; std::getline(s, l);) linhas.push_back(l);
   return linhas;
-}
-
-size_t conta_linhas(const std::string& texto) {
-  size_t n = 0;
-  for (size_t p = 0; (p = texto.find("\r\n", p)) != std::string::npos; p += 2) ++n;
-  return n;
 }
 
 // What a test needs to know of an example, read from its own configuration block.
@@ -120,31 +100,10 @@ std::vector<Exemplo> exemplos() {
   return v;
 }
 
-struct Execucao {
-  int status;
-  std::string saida;
-  std::string erros;
-};
-
-class Exemplos : public ::testing::Test {
+class Exemplos : public Cli {
  protected:
-  void SetUp() override {
-    std::string modelo = (fs::temp_directory_path() / "zivu-exemplos-XXXXXX").string();
-    pasta_ = ::mkdtemp(modelo.data());
-  }
-  void TearDown() override { fs::remove_all(pasta_); }
-
-  // Runs the program in the test's folder, with its work folder there too.
-  Execucao roda(const std::string& argumentos) {
-    const std::string comando = "cd '" + pasta_.string() + "' && ZIVU_HOME=casa LC_ALL=C '" +
-                                ZIVU_CLI_PATH + "' " + argumentos +
-                                " --separador-decimal , > .saida 2> .erros";
-    const int st = std::system(comando.c_str());
-    return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, le(pasta_ / ".saida"), le(pasta_ / ".erros")};
-  }
-  fs::path arquivo(const std::string& nome) const { return pasta_ / nome; }
-
-  fs::path pasta_;
+  Execucao roda(const std::string& argumentos) { return Cli::roda(argumentos + " --separador-decimal ,"); }
+  fs::path arquivo(const std::string& nome) const { return pasta / nome; }
 };
 
 TEST_F(Exemplos, TheThreeKindsAreShipped) {
@@ -234,8 +193,8 @@ TEST_F(Exemplos, AdjustedYearsGoToVardexAndTranslationWithEveryArea) {
                " --adaptar --vardex vardex.txt --tradutor tradutor.csv" + (quartis ? " --quartis" : ""));
       EXPECT_EQ(x.status, 0);
       EXPECT_EQ(x.erros, "");
-      EXPECT_EQ(conta_linhas(le(arquivo("vardex.txt"))), e.areas * e.anos.size());
-      EXPECT_EQ(conta_linhas(le(arquivo("tradutor.csv"))), static_cast<size_t>(e.areas));
+      EXPECT_EQ(linhas_crlf(le(arquivo("vardex.txt"))).size(), e.areas * e.anos.size());
+      EXPECT_EQ(linhas_crlf(le(arquivo("tradutor.csv"))).size(), static_cast<size_t>(e.areas));
       // Every year was adjusted where it needed it and stored again.
       for (const std::string& ano : e.anos)
         EXPECT_EQ(le(arquivo(pasta + (quartis ? "/QA" : "/SA") + ano)), "nao adaptar") << ano;
@@ -244,3 +203,4 @@ TEST_F(Exemplos, AdjustedYearsGoToVardexAndTranslationWithEveryArea) {
 }
 
 }  // namespace
+}  // namespace zivu::teste

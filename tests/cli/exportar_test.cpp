@@ -1,51 +1,8 @@
 // zivu-cli run as a user runs it: exit status, standard error, files.
-#include <stdlib.h>
-#include <sys/wait.h>
+#include "cli/auxiliar_cli.h"
 
-#include <filesystem>
-#include <fstream>
-#include <gtest/gtest.h>
-#include <sstream>
-#include <string>
-
+namespace zivu::teste {
 namespace {
-
-std::string le(const std::string& caminho) {
-  std::ifstream f(caminho, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
-
-std::string dado(const std::string& nome) { return std::string(ZIVU_TEST_DATA) + "/" + nome; }
-
-struct Execucao {
-  int status;
-  std::string saida;
-  std::string erros;
-};
-
-class Cli : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string modelo = (std::filesystem::temp_directory_path() / "zivu-cli-XXXXXX").string();
-    pasta_ = ::mkdtemp(modelo.data());
-    pasta_ += '/';
-  }
-  void TearDown() override { std::filesystem::remove_all(pasta_); }
-
-  // Runs the program in the test's folder; `argumentos` is shell text.
-  Execucao roda(const std::string& argumentos) {
-    const std::string comando = "cd '" + pasta_ + "' && LC_ALL=C '" + ZIVU_CLI_PATH + "' " +
-                                argumentos + " > .saida 2> .erros";
-    const int st = std::system(comando.c_str());
-    return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, le(pasta_ + ".saida"), le(pasta_ + ".erros")};
-  }
-  std::string arquivo(const std::string& nome) const { return pasta_ + nome; }
-  bool existe(const std::string& nome) const { return std::filesystem::exists(pasta_ + nome); }
-
-  std::string pasta_;
-};
 
 TEST_F(Cli, HelpInPortuguese) {
   const Execucao e = roda("--help");
@@ -80,51 +37,52 @@ TEST_F(Cli, MissingInputShowsTheReadingMessageAndWritesNothing) {
 }
 
 TEST_F(Cli, ExportedWorksheetIsByteIdenticalWithItsTotalsFile) {
-  const Execucao e = roda("exportar '" + dado("full_block.csv") + "' saida");
+  const Execucao e = roda("exportar '" + dados("full_block.csv") + "' saida");
   EXPECT_EQ(e.status, 0);
   EXPECT_EQ(e.erros, "");
-  EXPECT_EQ(le(arquivo("saida.CSV")), le(dado("full_block.csv")));
-  EXPECT_EQ(le(arquivo("saida.TOT")),
+  EXPECT_EQ(le(em("saida.CSV")), le(dados("full_block.csv")));
+  EXPECT_EQ(le(em("saida.TOT")),
             "\xC1reas;2003;2001;2002;\r\nP;4800;4000;4400;\r\nS1;3000;2400;2700;\r\nS2;1800;1600;1700;\r\n");
 }
 
 TEST_F(Cli, DatOptionWritesSpaceAlignedFile) {
-  const Execucao e = roda("exportar '" + dado("quoted_semicolon.csv") + "' s --dat --separador-decimal=,");
+  const Execucao e = roda("exportar '" + dados("quoted_semicolon.csv") + "' s --dat --separador-decimal=,");
   EXPECT_EQ(e.status, 0);
-  EXPECT_EQ(le(arquivo("s.DAT")), "1 1  2   3\r\n2 ab c;d  \r\n");
+  EXPECT_EQ(le(em("s.DAT")), "1 1  2   3\r\n2 ab c;d  \r\n");
   EXPECT_FALSE(existe("s.CSV"));
 }
 
 TEST_F(Cli, OtherExtensionIsReadAsTextAfterTheQuestion) {
-  const Execucao e = roda("exportar '" + dado("worksheet.dat") + "' w.csv --separador-decimal .");
+  const Execucao e = roda("exportar '" + dados("worksheet.dat") + "' w.csv --separador-decimal .");
   EXPECT_EQ(e.status, 0);
   EXPECT_EQ(e.erros, "Aviso!\nMétodo de importação ainda não definido.\n\nAbrir como ASCII?\nSim\n");
-  const std::string csv = le(arquivo("w.csv"));
+  const std::string csv = le(em("w.csv"));
   const std::string dados_csv = "[FIM]\r\n\"1  C\xF3" "digo Nome \";\r\n\"2  101    Alfa \";\r\n";
   ASSERT_GE(csv.size(), dados_csv.size());
   EXPECT_EQ(csv.substr(csv.size() - dados_csv.size()), dados_csv);
 }
 
 TEST_F(Cli, TooManyColumnsEndsTheCommandBeforeWriting) {
-  const Execucao e = roda("exportar '" + dado("line_27_fields.csv") + "' x");
+  const Execucao e = roda("exportar '" + dados("line_27_fields.csv") + "' x");
   EXPECT_EQ(e.status, 1);
   EXPECT_EQ(e.erros, "Erro!\nO arquivo possui mais de 26 colunas.\n");
   EXPECT_FALSE(existe("x.CSV"));
 }
 
 TEST_F(Cli, StaleTotalsFileIsRemoved) {
-  std::ofstream(arquivo("s.TOT")) << "old";
-  EXPECT_EQ(roda("exportar '" + dado("quoted_semicolon.csv") + "' s").status, 0);
+  std::ofstream(em("s.TOT")) << "old";
+  EXPECT_EQ(roda("exportar '" + dados("quoted_semicolon.csv") + "' s").status, 0);
   EXPECT_FALSE(existe("s.TOT"));
   EXPECT_TRUE(existe("s.CSV"));
 }
 
 TEST_F(Cli, TotalsFileInUseEndsWithItsMessage) {
-  std::filesystem::create_directory(arquivo("t.TOT"));
-  const Execucao e = roda("exportar '" + dado("full_block.csv") + "' t");
+  fs::create_directory(em("t.TOT"));
+  const Execucao e = roda("exportar '" + dados("full_block.csv") + "' t");
   EXPECT_EQ(e.status, 1);
   EXPECT_EQ(e.erros, "Alerta!\nt.TOT\nEste é o arquivo de totais, que pode estar em uso.\n");
   EXPECT_TRUE(existe("t.CSV"));
 }
 
 }  // namespace
+}  // namespace zivu::teste
