@@ -57,16 +57,17 @@ void PinturaEstatisticas::paint(QPainter* p, const QStyleOptionViewItem& opcao, 
       fonte.setBold(true);
       break;
     case zivu::CorEstatistica::Grade:
-      // The colours the grid prepared for the cell.
+      // The colours the grid prepared for the cell; fixed cells cannot be
+      // chosen, but their text is not greyed.
       if (modelo_->fixa(c, r)) {
-        fundo = o.palette.color(QPalette::Button);
-        texto = o.palette.color(QPalette::ButtonText);
+        fundo = o.palette.color(QPalette::Active, QPalette::Button);
+        texto = o.palette.color(QPalette::Active, QPalette::ButtonText);
       } else if (o.state & QStyle::State_Selected) {
-        fundo = o.palette.color(QPalette::Highlight);
-        texto = o.palette.color(QPalette::HighlightedText);
+        fundo = o.palette.color(QPalette::Active, QPalette::Highlight);
+        texto = o.palette.color(QPalette::Active, QPalette::HighlightedText);
       } else {
-        fundo = o.palette.color(QPalette::Base);
-        texto = o.palette.color(QPalette::Text);
+        fundo = o.palette.color(QPalette::Active, QPalette::Base);
+        texto = o.palette.color(QPalette::Active, QPalette::Text);
       }
       break;
   }
