@@ -1,0 +1,218 @@
+// The results windows driven offscreen on generated worksheets of about
+// 10000 small areas: "Calcular" from the click to the method's window shown
+// (simple and quartile, one projected year), loading another projected year
+// with the year chooser, and the peak memory after a quartile run of 30
+// projected years.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <filesystem>
+
+#include "bench/planilha_gerada.h"
+#include "core/text/numeros.h"
+#include "gui/app/aplicacao.h"
+#include "gui/app/princ.h"
+#include "gui/results/painel_anos.h"
+#include "gui/results/quartis_janela.h"
+#include "gui/results/simples_janela.h"
+#include "gui/worksheet/origem_janela.h"
+
+namespace zivu::bench {
+namespace {
+
+std::string pasta_bench() {
+  auto p = std::filesystem::temp_directory_path() / "zivu-bench-resultados";
+  std::filesystem::create_directories(p);
+  return p.string() + "/";
+}
+
+// Survey years 1991 and 2000 in C and D; target year 2000 + `anos`, with the
+// intermediate years when more than one.
+void anos_projetados(Sistema& sis, int anos) {
+  Origem& o = sis.origem;
+  o.cfg.AnoProj = std::to_string(2000 + anos);
+  o.define_Anos_intermediarios(anos > 1);
+  o.Outros_totaisClick();
+  Grade& t = o.Grade_totais;
+  for (int c = 1; c < t.colunas(); ++c)
+    for (int r = 1; r < t.linhas(); ++r)
+      if (c >= 2) t.cel(c, r) = t.cel(1, r);
+}
+
+// The simple method: the generated sheet of 10000 rows in one block.
+void planilha_simples(Sistema& sis, int anos) {
+  preenche_planilha(sis);
+  anos_projetados(sis, anos);
+  sis.origem.ListaObs();
+}
+
+// The quartile method: 25 blocks, each a secondary line and its areas, with
+// codes and names as reference points and some areas above the threshold.
+void planilha_quartis(Sistema& sis, int anos) {
+  Origem& o = sis.origem;
+  Grade& g = o.DadosEntrada;
+  uint32_t semente = 4711;
+  auto proximo = [&semente] {
+    semente = semente * 1664525u + 1013904223u;
+    return semente >> 8;
+  };
+  g.cel(1, 1) = "Cód. UF";
+  g.cel(2, 1) = "Cód. Mun.";
+  g.cel(3, 1) = "1991";
+  g.cel(4, 1) = "2000";
+  o.define_DoDo_bloco(true);
+  o.cfg.MetodoQuartis = true;
+  o.cfg.Div_habitantes = "50000";
+  o.cfg.Existe_cd_maior = o.cfg.Existe_cd_menor = true;
+  o.cfg.Cd_maior = "A";
+  o.cfg.Cd_menor = "B";
+  o.Ano(3, 1);
+  o.Ano(4, 1);
+  const int blocos = 25;
+  int r = 2;
+  const int areas = kLinhasPlanilha - 2 - blocos;
+  for (int k = 0; k < blocos; ++k) {
+    const int n = areas / blocos + (k < areas % blocos ? 1 : 0);
+    const int linha = r++;
+    int64_t s0 = 0, s1 = 0;
+    for (int i = 0; i < n; ++i, ++r) {
+      const int64_t p0 = 500 + proximo() % 60000;
+      const int64_t p1 = p0 * (900 + static_cast<int64_t>(proximo() % 250)) / 1000;
+      g.cel(1, r) = "43";
+      g.cel(2, r) = std::to_string(1000 + r);
+      g.cel(3, r) = std::to_string(p0);
+      g.cel(4, r) = std::to_string(p1);
+      s0 += p0;
+      s1 += p1;
+    }
+    g.cel(2, linha) = "Bloco " + std::to_string(k + 1);
+    g.cel(3, linha) = std::to_string(s0);
+    g.cel(4, linha) = std::to_string(s1);
+    o.SubDivisao(3, linha, 4, linha);
+    o.Cancelar_TotalClick();
+    o.TotaisSecundarios[static_cast<size_t>(k)] = s1 * 108 / 100;
+    o.Dados(3, linha + 1, 4, r - 1);
+  }
+  o.Fixos(1, 2, 2, r - 1);
+  o.UltimaColuna = 4;
+  o.UltimaLinha = r - 1;
+  anos_projetados(sis, anos);
+  o.ListaObs();
+}
+
+// The program as a user sees it, the sheet loaded and showing.
+std::unique_ptr<Aplicacao> abre(bool quartis, int anos) {
+  auto app = std::make_unique<Aplicacao>(pasta_bench());
+  app->princ->resize(1024, 768);
+  app->mostra();
+  if (quartis)
+    planilha_quartis(app->sis, anos);
+  else
+    planilha_simples(app->sis, anos);
+  app->princ->MostraFilha(app->origem);
+  app->origem->Ficha->setCurrentWidget(app->origem->Origem);
+  app->atualiza();
+  QApplication::processEvents();
+  return app;
+}
+
+// "Calcular" clicked until the method's window has painted its grid.
+void calcula(Aplicacao& app, benchmark::State& state) {
+  app.origem->Processa->click();
+  const bool quartis = app.sis.origem.cfg.MetodoQuartis;
+  QTableView* grade = quartis ? app.quartis->Tab_Quartil : app.simples->DadosSaida;
+  grade->viewport()->repaint();
+  QMdiSubWindow* ativa = app.princ->mdi->activeSubWindow();
+  QWidget* janela = quartis ? static_cast<QWidget*>(app.quartis) : static_cast<QWidget*>(app.simples);
+  if (!ativa || ativa->widget() != janela) state.SkipWithError("a janela do método não veio à frente");
+}
+
+void BM_Calcular_Simples(benchmark::State& state) {
+  auto app = abre(false, 1);
+  for (auto _ : state) {
+    state.PauseTiming();
+    app->princ->MostraFilha(app->origem);
+    QApplication::processEvents();
+    state.ResumeTiming();
+    calcula(*app, state);
+  }
+  state.counters["areas"] = static_cast<double>(app->sis.origem.AreasDados.at(0).Y1 - app->sis.origem.AreasDados.at(0).Y0 + 1);
+}
+BENCHMARK(BM_Calcular_Simples)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Calcular_Quartis(benchmark::State& state) {
+  auto app = abre(true, 1);
+  for (auto _ : state) {
+    state.PauseTiming();
+    app->princ->MostraFilha(app->origem);
+    QApplication::processEvents();
+    state.ResumeTiming();
+    calcula(*app, state);
+  }
+  state.counters["areas"] = app->sis.quartis.Tab_Uniao.linhas() - 1;
+}
+BENCHMARK(BM_Calcular_Quartis)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Another year with the chooser: open, choose, accept, the grid painted.
+template <typename Janela>
+void escolhe_ano(Aplicacao& app, Janela* janela, QTableView* grade, benchmark::State& state) {
+  int i = 0;
+  for (auto _ : state) {
+    janela->Ano_Projetado->click();
+    janela->Anos->Esc_Ano_Projetado->setCurrentRow(i);
+    janela->Anos->Aceitar_ano->click();
+    grade->viewport()->repaint();
+    i = (i + 1) % 5;
+  }
+  (void)app;
+}
+
+void BM_Escolha_Ano_Simples(benchmark::State& state) {
+  auto app = abre(false, 5);
+  app->origem->Processa->click();
+  escolhe_ano(*app, app->simples, app->simples->DadosSaida, state);
+}
+BENCHMARK(BM_Escolha_Ano_Simples)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Escolha_Ano_Quartis(benchmark::State& state) {
+  auto app = abre(true, 5);
+  app->origem->Processa->click();
+  app->quartis->Ficha_Quartis->setCurrentWidget(app->quartis->RUniao);
+  escolhe_ano(*app, app->quartis, app->quartis->Tab_Uniao, state);
+}
+BENCHMARK(BM_Escolha_Ano_Quartis)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Memoria_Quartis_30_Anos(benchmark::State& state) {
+  for (auto _ : state) {
+    auto app = abre(true, 30);
+    calcula(*app, state);
+    if (app->sis.quartis.Esc_Ano_Projetado.size() != 30) state.SkipWithError("não são 30 anos");
+  }
+  rusage uso{};
+  getrusage(RUSAGE_SELF, &uso);
+  state.counters["pico_MB"] = static_cast<double>(uso.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_Memoria_Quartis_30_Anos)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+}  // namespace zivu::bench
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The per-year files go to a folder of the benchmark's own.
+  qputenv("ZIVU_HOME", QByteArray::fromStdString(zivu::bench::pasta_bench()));
+  QApplication app(argc, argv);
+  zivu::definir_separador_decimal('.');
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
