@@ -52,7 +52,9 @@ TEST_F(JanelaPrincipal, AvisosDeAjudaEAtalho) {
             "Problema ao tentar criar atalho para o sistema.\r\rErro original: Permissão negada");
 }
 
-TEST_F(JanelaPrincipal, QuartisDuasVezesVoltaAoEstadoInicial) {
+TEST_F(JanelaPrincipal, QuartisDoMenuECaixaSeguemUmAOutro) {
+  o.MetodoQuartisClick(true);
+  EXPECT_FALSE(sis.princ.Quartis1_marcado);  // check box disabled: no mark
   marca_tudo();
   ASSERT_TRUE(sis.princ.Quartis1_habilitado);
   Quartis1Click(sis);
@@ -61,14 +63,10 @@ TEST_F(JanelaPrincipal, QuartisDuasVezesVoltaAoEstadoInicial) {
   Quartis1Click(sis);
   EXPECT_FALSE(sis.princ.Quartis1_marcado);
   EXPECT_FALSE(o.cfg.MetodoQuartis);
-}
-
-TEST_F(JanelaPrincipal, CaixaQuartisSegueOMenuEOMenuSegueACaixa) {
-  marca_tudo();
   o.MetodoQuartisClick(true);
   EXPECT_TRUE(sis.princ.Quartis1_marcado);
-  Quartis1Click(sis);
-  EXPECT_FALSE(o.cfg.MetodoQuartis);
+  o.MetodoQuartisClick(false);
+  EXPECT_FALSE(sis.princ.Quartis1_marcado);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace zivu;
 using namespace std::literals;
 
@@ -25,18 +27,14 @@ TEST(Textos, TiraSeparadores)
 
 TEST(Textos, FiltraTecla)
 {
-    EXPECT_EQ(Filtra_Tecla(true, U'7'), U'7');
-    EXPECT_EQ(Filtra_Tecla(true, U','), 0u);
-    EXPECT_EQ(Filtra_Tecla(true, U'-'), 0u);
-    EXPECT_EQ(Filtra_Tecla(true, U'a'), 0u);
-    EXPECT_EQ(Filtra_Tecla(false, U'c'), U'C');
-    EXPECT_EQ(Filtra_Tecla(false, U'Z'), U'Z');
-    EXPECT_EQ(Filtra_Tecla(false, U'1'), 0u);
-    EXPECT_EQ(Filtra_Tecla(false, U'ç'), 0u);
-    EXPECT_EQ(Filtra_Tecla(false, U' '), 0u);
-    EXPECT_EQ(Filtra_Tecla(true, 8), 8u);
-    EXPECT_EQ(Filtra_Tecla(false, 8), 8u);
-    EXPECT_EQ(Filtra_Tecla(true, 13), 0u);
+    // Digits only in number fields, ASCII letters raised in letter fields,
+    // backspace in both.
+    const std::initializer_list<std::tuple<bool, char32_t, char32_t>> casos = {
+        {true, U'7', U'7'},  {true, U',', 0},  {true, U'-', 0},    {true, U'a', 0},   {false, U'c', U'C'},
+        {false, U'Z', U'Z'}, {false, U'1', 0}, {false, U'ç', 0},   {false, U' ', 0},  {true, 8, 8},
+        {false, 8, 8},       {true, 13, 0}};
+    for (const auto& [numero, tecla, filtrada] : casos)
+        EXPECT_EQ(Filtra_Tecla(numero, tecla), filtrada) << numero << " " << static_cast<uint32_t>(tecla);
 }
 
 TEST(Textos, DireitaEComprimentoContamCaracteres)

@@ -21,16 +21,11 @@ class Configuracoes : public ::testing::Test {
   }
 };
 
+// The defaults the worksheet block and the configuration file carry are
+// checked by their bytes; these are the window's own.
 TEST_F(Configuracoes, PadroesDaCriacao) {
-  EXPECT_EQ(o.cfg.AnoProj, "2026");
-  EXPECT_EQ(o.cfg.Mes_AnoX, 11);
   EXPECT_EQ(o.Mes_AnoX_hint, "Mês 12");
   EXPECT_EQ(o.Mes_Ano0_hint, "Mês 8");
-  EXPECT_EQ(o.cfg.NCasasDec, "3");
-  EXPECT_EQ(o.cfg.LinRel, "40");
-  EXPECT_EQ(o.cfg.Div_habitantes, "100000");
-  EXPECT_TRUE(o.cfg.Nao_Marcar);
-  EXPECT_TRUE(o.cfg.DoDo_geral);
   EXPECT_TRUE(o.X_Anos && o.X_Dados && o.X_Titulos);
   EXPECT_FALSE(o.MarcaPadrao_habilitado);
   EXPECT_EQ(o.Informacoes[1], "A linha deve ser maior que 0 e menor ou igual a 10000");
@@ -39,10 +34,10 @@ TEST_F(Configuracoes, PadroesDaCriacao) {
 }
 
 TEST_F(Configuracoes, MarcasVermelhasSeguemOsCampos) {
-  o.LinhaAnoInicialChange("0");
-  EXPECT_TRUE(o.X_Anos);
-  o.LinhaAnoInicialChange("10001");
-  EXPECT_TRUE(o.X_Anos);
+  for (const char* t : {"0", "10001", "-5", "abc"}) {
+    o.LinhaAnoInicialChange(t);
+    EXPECT_TRUE(o.X_Anos) << t;
+  }
   o.LinhaAnoInicialChange("2");
   EXPECT_FALSE(o.X_Anos);
   EXPECT_TRUE(o.MarcaPadrao_habilitado);
@@ -63,13 +58,6 @@ TEST_F(Configuracoes, MarcasVermelhasSeguemOsCampos) {
   o.PadroesClick();
   EXPECT_TRUE(o.X_Anos && o.X_Dados && o.X_Titulos);
   EXPECT_FALSE(o.MarcaPadrao_habilitado);
-}
-
-TEST_F(Configuracoes, LinhaNegativaOuTextoNaoValemComoPosicao) {
-  o.LinhaAnoInicialChange("-5");
-  EXPECT_TRUE(o.X_Anos);
-  o.LinhaAnoInicialChange("abc");
-  EXPECT_TRUE(o.X_Anos);
 }
 
 TEST_F(Configuracoes, SaidaDeCampoVazioRestauraPadrao) {
@@ -96,18 +84,14 @@ TEST_F(Configuracoes, AnosIntermediariosLigamTotaisEBotoesDosResultados) {
 }
 
 TEST_F(Configuracoes, MarcacaoPadraoDeAnosAceitaSeparadoresEIgnora1900) {
-  linha(2, {"Código", "Nome", "1900", "1.991", "2000"});
-  o.LinhaAnoInicialChange("2");
-  o.MarcaPadraoClick();
-  EXPECT_EQ(o.QtdAnos, 2);
-  EXPECT_EQ(o.CelulasAno, (std::vector<CelulaAno>{{4, 2}, {5, 2}}));
-}
-
-TEST_F(Configuracoes, MarcacaoPadraoSemAnoNaoMarca) {
   linha(2, {"Código", "Nome", "1900", "abc"});
   o.LinhaAnoInicialChange("2");
   o.MarcaPadraoClick();
   EXPECT_TRUE(o.CelulasAno[0].vazia());
+  linha(2, {"1.991", "2000"}, 4);
+  o.MarcaPadraoClick();
+  EXPECT_EQ(o.QtdAnos, 2);
+  EXPECT_EQ(o.CelulasAno, (std::vector<CelulaAno>{{4, 2}, {5, 2}}));
 }
 
 TEST_F(Configuracoes, MarcacaoPadraoDeDadosPrincipalETitulos) {
@@ -127,23 +111,19 @@ TEST_F(Configuracoes, MarcacaoPadraoDeDadosPrincipalETitulos) {
   EXPECT_EQ(o.Titulos[0], (Regiao{1, 4, 2, 40}));
 }
 
-TEST_F(Configuracoes, MarcacaoPadraoNaColunaANaoMarcaTitulos) {
-  o.DadosEntrada.cel(1, 3) = "1";
+TEST_F(Configuracoes, MarcacaoPadraoComCelulaInicialVaziaOuNaColunaA) {
   o.LinhaInicialChange("3");
   o.ColunaInicialChange("A");
-  o.Cols_AntClick();
-  o.MarcaPadraoClick();
-  EXPECT_TRUE(o.Titulos[0].vazia());
-  // Empty cell below the start: the data area begins below its last row.
-  EXPECT_EQ(o.AreasDados[0], (Regiao{1, 4, 1, 3}));
-}
-
-TEST_F(Configuracoes, MarcacaoPadraoComCelulaInicialVaziaNaoMarcaDados) {
-  o.LinhaInicialChange("3");
-  o.ColunaInicialChange("C");
   o.MarcaPadraoClick();
   EXPECT_TRUE(o.AreasDados[0].vazia());
   EXPECT_TRUE(o.LinhaPrincipal.vazia());
+  // Column A has no titles; an empty cell below the start makes the data
+  // area begin below its last row.
+  o.DadosEntrada.cel(1, 3) = "1";
+  o.Cols_AntClick();
+  o.MarcaPadraoClick();
+  EXPECT_TRUE(o.Titulos[0].vazia());
+  EXPECT_EQ(o.AreasDados[0], (Regiao{1, 4, 1, 3}));
 }
 
 TEST(Menus, PaginasHabilitamItens) {

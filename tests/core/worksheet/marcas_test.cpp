@@ -58,11 +58,6 @@ TEST_F(Marcas, NovaLinhaPrincipalSubstituiAAnteriorEMantemTotal) {
   EXPECT_FALSE(o.Sobrescreve(3, 5, 3, 5));
 }
 
-TEST_F(Marcas, CantosInvertidosSaoOrdenados) {
-  o.Dados(6, 9, 2, 6);
-  EXPECT_EQ(o.AreasDados[0], (Regiao{2, 6, 6, 9}));
-}
-
 TEST_F(Marcas, RemoverSecundariaDoMeioMantemOrdemETotais) {
   o.SubDivisao(1, 1, 3, 1);
   o.TotaisSecundarios[0] = 100;
@@ -84,20 +79,16 @@ TEST_F(Marcas, RemoverSecundariaDoMeioMantemOrdemETotais) {
 }
 
 TEST_F(Marcas, RemoverUnicaAreaDeDadosDeixaSlotVazio) {
-  o.Dados(2, 6, 6, 9);
+  o.Dados(6, 9, 2, 6);  // corners in any order
   o.Dados(8, 6, 9, 9);
+  o.Desmarcando(20, 20);  // a free cell changes nothing
+  EXPECT_EQ(o.AreasDados, (std::vector<Regiao>{{2, 6, 6, 9}, {8, 6, 9, 9}}));
   o.Desmarcando(3, 7);
   EXPECT_EQ(o.AreasDados, (std::vector<Regiao>{{8, 6, 9, 9}}));
   o.Desmarcando(9, 9);
   EXPECT_EQ(o.QtdDados, 1);
   EXPECT_TRUE(o.AreasDados[0].vazia());
   EXPECT_EQ(o.Observacoes.back(), "Informe área(s) de dados a calcular.");
-}
-
-TEST_F(Marcas, DesmarcarCelulaLivreNaoMudaNada) {
-  o.Dados(2, 6, 6, 9);
-  o.Desmarcando(20, 20);
-  EXPECT_EQ(o.AreasDados[0], (Regiao{2, 6, 6, 9}));
 }
 
 TEST_F(Marcas, ChecklistHabilitaCalculoQuandoCompleto) {
@@ -124,19 +115,6 @@ TEST_F(Marcas, ChecklistHabilitaCalculoQuandoCompleto) {
   EXPECT_TRUE(o.Observacoes.empty());
 }
 
-TEST_F(Marcas, QuartisDoMenuSegueCaixaHabilitada) {
-  o.MetodoQuartisClick(true);
-  EXPECT_FALSE(sis.princ.Quartis1_marcado);  // check box disabled: no mark
-  o.Ano(3, 2);
-  o.Ano(4, 2);
-  o.Principal(2, 3, 4, 3);
-  o.Dados(2, 4, 4, 10);
-  o.MetodoQuartisClick(true);
-  EXPECT_TRUE(sis.princ.Quartis1_marcado);
-  o.MetodoQuartisClick(false);
-  EXPECT_FALSE(sis.princ.Quartis1_marcado);
-}
-
 TEST_F(Marcas, EsvaziaPlanilhasLimpaCelulasMarcasEGradesDeResultado) {
   o.DadosEntrada.cel(3, 4) = "x";
   sis.simples.DadosSaida.cel(3, 4) = "y";
@@ -161,11 +139,10 @@ TEST_F(Marcas, EsvaziaPlanilhasLimpaCelulasMarcasEGradesDeResultado) {
   EXPECT_EQ(o.Grade_totais.colunas(), 3);
   EXPECT_EQ(o.Grade_totais.linhas(), 2);
   EXPECT_EQ(o.Grade_totais.cel(0, 0), "Áreas");
-}
-
-TEST_F(Marcas, ProgressoDaLimpezaNaoChamaPorLinha) {
+  // A position only when the percentage changes.
   o.UltimaColuna = 26;
   o.UltimaLinha = 10000;
+  plat.progresso_chamadas = 0;
   o.EsvaziaPlanilhas();
   EXPECT_LE(plat.progresso_chamadas, 101);
   EXPECT_GE(plat.progresso_chamadas, 100);

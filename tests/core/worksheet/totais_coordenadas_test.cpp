@@ -61,16 +61,6 @@ TEST_F(TotaisCoordenadas, SecundariaSemTotalNaoDeixaBuraco) {
   EXPECT_EQ(o.Grade_totais.cel(1, 1), "500");
 }
 
-TEST_F(TotaisCoordenadas, SemAnoIntermediarioTemTresColunasSemEdicao) {
-  anos("1991", "2000");
-  o.cfg.AnoProj = "2001";
-  o.Principal(2, 3, 4, 3);
-  o.Outros_totaisClick();
-  EXPECT_EQ(o.Grade_totais.colunas(), 3);
-  EXPECT_FALSE(o.Grade_totais_editavel);
-  EXPECT_EQ(o.Grade_totais.cel(2, 0), "");
-}
-
 TEST_F(TotaisCoordenadas, AnoInvalidoDaUltimaPesquisaAvisa) {
   o.Outros_totaisClick();
   ASSERT_EQ(plat.mensagens.size(), 1u);
@@ -82,17 +72,21 @@ TEST_F(TotaisCoordenadas, AnoInvalidoDaUltimaPesquisaAvisa) {
   EXPECT_EQ(o.Grade_totais.colunas(), 3);
 }
 
-TEST_F(TotaisCoordenadas, AnoProjetadoAbsurdoNaoEsgotaMemoria) {
+TEST_F(TotaisCoordenadas, SemAnoIntermediarioOuComAnoAbsurdoTresColunasSemEdicao) {
   anos("1991", "2000");
-  o.cfg.AnoProj = "999999999";
-  o.Outros_totaisClick();
-  EXPECT_EQ(o.Grade_totais.colunas(), 3);
-  o.cfg.AnoProj = "abc";
-  o.Outros_totaisClick();
+  o.Principal(2, 3, 4, 3);
+  // An absurd year must not exhaust the memory.
+  for (const char* ano : {"2001", "999999999", "abc"}) {
+    o.cfg.AnoProj = ano;
+    o.Outros_totaisClick();
+    EXPECT_EQ(o.Grade_totais.colunas(), 3) << ano;
+    EXPECT_FALSE(o.Grade_totais_editavel) << ano;
+    EXPECT_EQ(o.Grade_totais.cel(2, 0), "") << ano;
+  }
   EXPECT_TRUE(plat.mensagens.empty());
 }
 
-TEST_F(TotaisCoordenadas, IncluirAnoPelaPaginaDeCoordenadas) {
+TEST_F(TotaisCoordenadas, IncluirAnoEAreaPelaPaginaDeCoordenadas) {
   o.coord.Secoes = 0;
   o.SecoesClick();
   EXPECT_FALSE(o.coord.X1_habilitado);
@@ -102,9 +96,8 @@ TEST_F(TotaisCoordenadas, IncluirAnoPelaPaginaDeCoordenadas) {
   EXPECT_EQ(o.coord.Areas, (std::vector<std::string>{"C2"}));
   EXPECT_EQ(o.coord.X0, "C");
   EXPECT_EQ(o.coord.Y0, "2");
-}
 
-TEST_F(TotaisCoordenadas, IncluirAreaComCantosInvertidosEEliminar) {
+  // Corners in any order.
   o.coord.Secoes = 3;
   o.SecoesClick();
   o.coord.X0 = "F";
@@ -177,9 +170,8 @@ TEST_F(TotaisCoordenadas, PainelDeTotalPeloBotao) {
   o.OK_TotalClick();
   EXPECT_EQ(o.TotaisSecundarios[0], 1234567);
   EXPECT_FALSE(sis.princ.tela_totais.visivel);
-}
 
-TEST_F(TotaisCoordenadas, PainelComTextoVazioFicaAberto) {
+  // An empty text keeps the panel open.
   o.Principal(2, 3, 4, 3);
   sis.princ.tela_totais.Janela_Total = "";
   o.OK_TotalClick();
