@@ -65,11 +65,8 @@ TEST(QuartisAjuste, LargestIsTheFirstMetAndMayBeTheFirstRow) {
   uniao_de_um_bloco(a.q(), {"450", "450", "103"});
   ASSERT_TRUE(Monta_Ajuste(a.sis));
   EXPECT_EQ(AmbienteQuartis::linha(a.q().Tab_DUniao, 1, 2), (V{"1000", "1003", "450", "447", "1"}));
-}
 
-TEST(QuartisAjuste, NothingToAdjustLeavesAdaptarDisabled) {
-  AmbienteQuartis a("quartis_geral.csv");
-  a.o().AreasDados.resize(1);
+  // Nothing to adjust leaves Adaptar disabled.
   a.o().TotalPrincipal = 1003;
   a.q().Adaptar = false;
   uniao_de_um_bloco(a.q(), {"300", "600", "103"});

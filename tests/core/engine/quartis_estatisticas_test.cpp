@@ -3,6 +3,8 @@
 #include "core/engine/quartis_auxiliar.h"
 #include "core/engine/quartis_calculo.h"
 
+#include <tuple>
+
 namespace zivu::teste {
 namespace {
 
@@ -141,19 +143,13 @@ TEST_F(QuartisEstatisticas, ClickEnablesVerGrupoOnlyForCountCellsNotZero) {
   // The statistics end with the click on the current cell (1, 1), a "0".
   EXPECT_EQ(e().cel(0, 0), "1 x 1");
   EXPECT_FALSE(q.Ver_grupo);
-  Tab_EstatisticasSeleciona(q, 4, 6);
-  EXPECT_EQ(e().cel(0, 0), "4 x 6");
-  EXPECT_TRUE(q.Ver_grupo);
-  Tab_EstatisticasSeleciona(q, 3, 6);
-  EXPECT_FALSE(q.Ver_grupo);
-  Tab_EstatisticasSeleciona(q, 2, 2);  // a percentage
-  EXPECT_TRUE(q.Ver_grupo);
-  Tab_EstatisticasSeleciona(q, 6, 1);
-  EXPECT_FALSE(q.Ver_grupo);
-  Tab_EstatisticasSeleciona(q, 2, 9);
-  EXPECT_FALSE(q.Ver_grupo);
-  Tab_EstatisticasSeleciona(q, 1, 3);
-  EXPECT_FALSE(q.Ver_grupo);
+  // Counts and percentages that are not zero; not the totals row or column.
+  for (const auto& [c, r, ver] : {std::tuple{4, 6, true}, {3, 6, false}, {2, 2, true}, {6, 1, false},
+                                  {2, 9, false}, {1, 3, false}}) {
+    Tab_EstatisticasSeleciona(q, c, r);
+    EXPECT_EQ(e().cel(0, 0), std::to_string(c) + " x " + std::to_string(r));
+    EXPECT_EQ(q.Ver_grupo, ver) << c << "," << r;
+  }
 }
 
 TEST_F(QuartisEstatisticas, VerGrupoJumpsToTheGroupsFirstRecord) {
@@ -182,12 +178,8 @@ TEST_F(QuartisEstatisticas, VerGrupoJumpsToTheGroupsFirstRecord) {
 }
 
 TEST(QuartisJanela, GroupOfACountCell) {
-  EXPECT_EQ(grupo_da_celula(1, 1), 1);
-  EXPECT_EQ(grupo_da_celula(3, 6), 13);
-  EXPECT_EQ(grupo_da_celula(5, 8), 20);
-  EXPECT_EQ(grupo_da_celula(2, 2), 2);
-  EXPECT_EQ(grupo_da_celula(6, 1), 0);
-  EXPECT_EQ(grupo_da_celula(1, 9), 0);
+  for (const auto& [c, r, g] : {std::tuple{1, 1, 1}, {3, 6, 13}, {5, 8, 20}, {2, 2, 2}, {6, 1, 0}, {1, 9, 0}})
+    EXPECT_EQ(grupo_da_celula(c, r), g) << c << "," << r;
 }
 
 TEST(QuartisJanela, StatisticsColouring) {
@@ -195,12 +187,10 @@ TEST(QuartisJanela, StatisticsColouring) {
   auto cor = [](int c, int r) { return Tab_EstatisticasDrawCell(c, r); };
   EXPECT_FALSE(cor(1, 1).propria);
   EXPECT_FALSE(cor(6, 9).propria);
-  EXPECT_EQ(cor(1, 0).cor, C::BrancoSobrePreto);
-  EXPECT_EQ(cor(2, 0).cor, C::AmareloSobreCinza);
-  EXPECT_EQ(cor(5, 0).cor, C::BrancoSobrePreto);
-  EXPECT_EQ(cor(0, 6).cor, C::BrancoSobrePreto);
-  EXPECT_EQ(cor(0, 7).cor, C::AmareloSobreCinza);
-  EXPECT_EQ(cor(4, 12).cor, C::BrancoNegritoSobreVermelho);
+  for (const auto& [c, r, esperada] :
+       {std::tuple{1, 0, C::BrancoSobrePreto}, {2, 0, C::AmareloSobreCinza}, {5, 0, C::BrancoSobrePreto},
+        {0, 6, C::BrancoSobrePreto}, {0, 7, C::AmareloSobreCinza}, {4, 12, C::BrancoNegritoSobreVermelho}})
+    EXPECT_EQ(cor(c, r).cor, esperada) << c << "," << r;
   // Painted here, with the grid's own colours.
   for (auto [c, r] : {std::pair{0, 0}, {6, 0}, {0, 9}, {5, 12}, {0, 12}}) {
     EXPECT_TRUE(cor(c, r).propria) << c << "," << r;

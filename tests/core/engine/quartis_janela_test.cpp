@@ -65,21 +65,18 @@ class QuartisExportacao : public QuartisAno {
   void escolhe(const std::string& nome, int filtro) { a.plat.escolhas.push_back(EscolhaArquivo{nome, filtro}); }
 };
 
-TEST_F(QuartisExportacao, CancelledDialogWritesNothing) {
+TEST_F(QuartisExportacao, ExceptionsAsCsvAndAsDatAfterACancelledDialog) {
   EXPECT_FALSE(Exportar_excClick(a.sis));
   ASSERT_EQ(a.plat.dialogos.size(), 1u);
   EXPECT_EQ(a.plat.dialogos[0].filtro,
             "CSV (Arq. separado por ';')|*.csv|DAT (Arq. de dados SAS - separado por espaços)|*.DAT");
-}
 
-TEST_F(QuartisExportacao, ExceptionsAsCsvAndAsDat) {
   escolhe(a.pasta / "exc", 1);
   ASSERT_TRUE(Exportar_excClick(a.sis));
   const std::string csv = le_tudo(a.pasta / "exc.CSV");
   EXPECT_EQ(csv.substr(csv.rfind("\r\n", csv.size() - 3) + 2),
             "\"2 - <vazio>\";\"43\";\"Estado\";\"203\";\"Iota\";\"2000\";\"500\";\"-12.9449436703876\";\"-250\";"
             "\"Erro\";\r\n");
-
   escolhe(a.pasta / "exc", 2);
   ASSERT_TRUE(Exportar_excClick(a.sis));
   EXPECT_TRUE(existe(a.pasta / "exc.DAT"));

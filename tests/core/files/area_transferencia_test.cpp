@@ -60,9 +60,7 @@ TEST_F(AreaTransferencia, FimDeLinhaCrLfOuLfSozinhoSemLfNasCelulas) {
   Cola_Grade(sis, "x\r\n\r\ny");
   EXPECT_EQ(g.le(1, 10), "x");
   EXPECT_EQ(g.le(1, 12), "y");
-}
-
-TEST_F(AreaTransferencia, TextoTerminadoEmCrGravaCelulaVaziaNaLinhaSeguinte) {
+  // A final CR writes an empty cell on the next row.
   g.escreve(3, 8, "antigo");
   g.escreve(4, 8, "fica");
   o.vai_para(3, 7);
@@ -73,30 +71,26 @@ TEST_F(AreaTransferencia, TextoTerminadoEmCrGravaCelulaVaziaNaLinhaSeguinte) {
   EXPECT_EQ(g.le(4, 8), "fica");
 }
 
-TEST_F(AreaTransferencia, ColunasAlemDeZParamComMensagemNomeandoAColunaInicial) {
+TEST_F(AreaTransferencia, ColunasOuLinhasAlemDoLimiteParamComMensagemNomeandoOInicio) {
   o.vai_para(25, 3);
   EXPECT_FALSE(Cola_Grade(sis, "1\t2\t3"));
   EXPECT_EQ(g.le(25, 3), "1");
   EXPECT_EQ(g.le(26, 3), "2");
-  ASSERT_EQ(plat.mensagens.size(), 1u);
-  EXPECT_EQ(plat.mensagens[0].titulo, "Falha!");
-  EXPECT_EQ(plat.mensagens[0].texto,
-            "A partir da coluna Y não\né possível colar, pois a quantidade de colunas\n"
-            "a colar extrapola o limite da tabela.");
   EXPECT_EQ(o.UltimaColuna, 26);
-}
-
-TEST_F(AreaTransferencia, LinhasAlemDaUltimaParamComMensagemNomeandoALinhaInicial) {
   o.vai_para(2, 9999);
   EXPECT_FALSE(Cola_Grade(sis, "a\rb\rc"));
   EXPECT_EQ(g.le(2, 9999), "a");
   EXPECT_EQ(g.le(2, 10000), "b");
-  ASSERT_EQ(plat.mensagens.size(), 1u);
+  EXPECT_EQ(o.UltimaLinha, 10000);
+  ASSERT_EQ(plat.mensagens.size(), 2u);
   EXPECT_EQ(plat.mensagens[0].titulo, "Falha!");
   EXPECT_EQ(plat.mensagens[0].texto,
+            "A partir da coluna Y não\né possível colar, pois a quantidade de colunas\n"
+            "a colar extrapola o limite da tabela.");
+  EXPECT_EQ(plat.mensagens[1].titulo, "Falha!");
+  EXPECT_EQ(plat.mensagens[1].texto,
             "A partir da linha 9999 não\né possível colar, pois a quantidade de linhas\n"
             "a colar extrapola o limite da tabela.");
-  EXPECT_EQ(o.UltimaLinha, 10000);
 }
 
 TEST_F(AreaTransferencia, TextoVazioNaoMudaNadaEColarDesabilitaAdaptar) {

@@ -41,21 +41,18 @@ TEST_F(Impressao, LinhasAlinhadasComoODat) {
   EXPECT_EQ(t.dados[2], "3   Município  ");
 }
 
-TEST_F(Impressao, UltimaColunaSoContaAsLinhasImpressas) {
+TEST_F(Impressao, UltimaColunaSoContaAsLinhasImpressasEPlanilhaVaziaNaoImprime) {
+  g.escreve(3, 4, "   ");
+  EXPECT_TRUE(Linhas_Tabela(g).dados.empty());
+  sis.origem.cfg.LinRel = "abc";
+  EXPECT_TRUE(Imprime_Tabela(sis, g, "01/02/2026", " - Dados de Entrada").empty());
+  EXPECT_TRUE(plat.mensagens.empty());
   g.escreve(1, 2, "a");
   g.escreve(4, 2, "  ");
   const LinhasTabela t = Linhas_Tabela(g);
   EXPECT_EQ(t.cabecalho, "  A");
   ASSERT_EQ(t.dados.size(), 2u);
   EXPECT_EQ(t.dados[1], "2 a");
-}
-
-TEST_F(Impressao, PlanilhaVaziaNaoImprimeNada) {
-  g.escreve(3, 4, "   ");
-  EXPECT_TRUE(Linhas_Tabela(g).dados.empty());
-  sis.origem.cfg.LinRel = "abc";
-  EXPECT_TRUE(Imprime_Tabela(sis, g, "01/02/2026", " - Dados de Entrada").empty());
-  EXPECT_TRUE(plat.mensagens.empty());
 }
 
 TEST_F(Impressao, OitentaECincoLinhasEmTresPaginasComRodapeNoMesmoLugar) {
@@ -70,14 +67,10 @@ TEST_F(Impressao, OitentaECincoLinhasEmTresPaginasComRodapeNoMesmoLugar) {
   EXPECT_EQ(paginas[0][3], "1  L1 ");
   EXPECT_EQ(paginas[1][3], "41 L41");
   EXPECT_EQ(paginas[2][7], "85 L85");
-}
 
-TEST_F(Impressao, PaginaCheiaNaoGanhaPaginaVazia) {
-  preenche(80);
-  const auto paginas = Imprime_Tabela(sis, g, "01/02/2026", " - Dados de Entrada");
-  ASSERT_EQ(paginas.size(), 2u);
-  confere_pagina(paginas[1], 2, 40, 40);
-  EXPECT_EQ(paginas[1][42], "80 L80");
+  // A full last page gets no empty page after it.
+  for (int r = 81; r <= 85; ++r) g.escreve(1, r, "");
+  ASSERT_EQ(Imprime_Tabela(sis, g, "01/02/2026", " - Dados de Entrada").size(), 2u);
 }
 
 TEST_F(Impressao, LinhasDeRelatorioDaConfiguracao) {
