@@ -84,6 +84,8 @@ class TQuartis : public QWidget {
   // "Imprimir" prints the page in front.
   Q_INVOKABLE void exporta_paginas_visiveis();
   Q_INVOKABLE void Imprimir1Click();
+  // The quartile pages offer no copy.
+  Q_INVOKABLE void Copiar1Click() {}
 
  protected:
   void showEvent(QShowEvent* evento) override;
