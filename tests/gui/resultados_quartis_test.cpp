@@ -144,6 +144,9 @@ class TesteQuartis : public QObject {
     importa_e_calcula(*p, *d, arquivo_teste("quartis_estatisticas.csv"), true);
     QVERIFY2(d->caixas.isEmpty(), qPrintable(d->ultimo_texto()));
     zivu::Quartis& nucleo = p->app->sis.quartis;
+    roda_cli(arquivo_teste("quartis_estatisticas.csv"), cli, {"--quartis"});
+    QCOMPARE(arquivos_diferentes(cli, temp, {"QU2005.CSV", "Q22005.CSV", "QA2005"}), QStringList());
+    QCOMPARE(difere_do_arquivo(q->Tab_Uniao, le_arquivo(cli + "/QU2005.CSV")), QString());
 
     // The radio buttons bring one listing forward; its print title follows.
     QTest::mouseClick(q->T_ord_pop, Qt::LeftButton);
