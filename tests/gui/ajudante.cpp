@@ -63,7 +63,8 @@ Programa::Programa() {
   app->princ->resize(1024, 768);
   app->princ->show();
   QApplication::setActiveWindow(app->princ);
-  QTest::qWaitForWindowActive(app->princ);
+  // Offscreen windows may never report active; the tests do not depend on it.
+  (void)QTest::qWaitForWindowActive(app->princ);
   app->atualiza();
 }
 
