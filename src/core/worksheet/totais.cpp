@@ -39,8 +39,10 @@ void Origem::Outros_totaisClick() {
 
   std::vector<std::pair<std::string, int64_t>> linhas;
   if (!LinhaPrincipal.vazia()) linhas.emplace_back("P", TotalPrincipal);
-  for (size_t i = 0; i < TotaisSecundarios.size(); ++i)
-    if (TotaisSecundarios[i] > 0) linhas.emplace_back("S" + std::to_string(i + 1), TotaisSecundarios[i]);
+  // Only marked lines: a reset keeps the first block total of the former
+  // worksheet, which names no line any more.
+  for (size_t i = 0; i < TotaisSecundarios.size() && i < Secundarias.size(); ++i)
+    if (!Secundarias[i].vazia() && TotaisSecundarios[i] > 0) linhas.emplace_back("S" + std::to_string(i + 1), TotaisSecundarios[i]);
 
   const bool sem_anos = colunas <= 2;
   Grade_totais.redimensiona(sem_anos ? 3 : static_cast<int>(colunas),

@@ -61,6 +61,19 @@ TEST_F(TotaisCoordenadas, SecundariaSemTotalNaoDeixaBuraco) {
   EXPECT_EQ(o.Grade_totais.cel(1, 1), "500");
 }
 
+TEST_F(TotaisCoordenadas, TotalDeUmaSecundariaApagadaPelaLimpezaNaoViraLinha) {
+  o.SubDivisao(2, 5, 4, 5);
+  o.TotaisSecundarios[0] = 700;
+  o.EsvaziaPlanilhas();
+  anos("1991", "2000");
+  o.cfg.AnoProj = "2002";
+  o.Principal(2, 3, 4, 3);
+  o.TotalPrincipal = 1000;
+  o.Outros_totaisClick();
+  EXPECT_EQ(o.Grade_totais.linhas(), 2);
+  EXPECT_EQ(linha_totais(1), (std::vector<std::string>{"P", "1000", "0"}));
+}
+
 TEST_F(TotaisCoordenadas, AnoInvalidoDaUltimaPesquisaAvisa) {
   o.Outros_totaisClick();
   ASSERT_EQ(plat.mensagens.size(), 1u);
