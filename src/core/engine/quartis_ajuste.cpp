@@ -39,6 +39,7 @@ int64_t diferenca(int64_t a, int64_t b) {
 struct Bloco {
   int64_t esperada = 0, soma = 0, maior = 0;
   int linha_maior = 0;
+  int linha_tabela = 0;  // its row of Tab_DUniao
 };
 
 void monta(Sistema& sis) {
@@ -64,6 +65,7 @@ void monta(Sistema& sis) {
     if (!apara(u.le(1, lin_u)).empty()) b.maior = le_inteiro(primeira);
     if (!d.cel(1, d.linhas() - 1).empty()) d.redimensiona(kColunasDUniao, d.linhas() + 1);
     const int linha = d.linhas() - 1;
+    b.linha_tabela = linha;
     d.cel(0, linha) = std::to_string(k + 1);
     d.cel(1, linha) = u.le(1, lin_u);
     if (o.cfg.DoDo_geral)
@@ -98,7 +100,9 @@ void monta(Sistema& sis) {
 
   for (size_t k = 0; k < areas; ++k) {
     const Bloco& b = blocos[k];
-    const int linha = static_cast<int>(k) + 1;
+    // Blocks past the union's end share the last row, as no row is added
+    // after an empty label.
+    const int linha = b.linha_tabela;
     const int64_t falta = diferenca(b.esperada, b.soma);
     d.cel(2, linha) = texto_geral(static_cast<double>(b.esperada));
     d.cel(3, linha) = texto_geral(static_cast<double>(b.soma));

@@ -53,6 +53,21 @@ TEST(QuartisAjuste, TableIsRebuiltFromEmptyOnEveryBuild) {
   EXPECT_EQ(a.q().Tab_DUniao.cel(1, 2), "2 - Bloco 2");
 }
 
+TEST(QuartisAjuste, BlocksPastTheUnionsEndShareTheLastRow) {
+  AmbienteQuartis a("quartis_blocos.csv");
+  // Two trailing data areas without rows: no row is added after an empty
+  // label, so the last block's figures land on the row of the one before.
+  a.o().AreasDados.resize(2);
+  a.o().AreasDados.resize(4);
+  ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2005"));
+  const Grade& d = a.q().Tab_DUniao;
+  ASSERT_EQ(d.linhas(), 4);
+  EXPECT_EQ(d.cel(1, 2), "2 - Bloco 2");
+  const std::string apos = std::to_string(a.q().Tab_Uniao.linhas());
+  EXPECT_EQ(AmbienteQuartis::linha(d, 3), (V{"4", "", "1600", "0", "0", "1600", apos}));
+  EXPECT_TRUE(AdaptarClick_Quartis(a.sis));
+}
+
 TEST(QuartisAjuste, LargestIsTheFirstMetAndMayBeTheFirstRow) {
   AmbienteQuartis a("quartis_geral.csv");
   a.o().AreasDados.resize(1);
