@@ -187,10 +187,10 @@ bool Sel_AreaChange(Sistema& sis) {
   const Origem& o = sis.origem;
   Quartis& q = sis.quartis;
   const int p = q.Sel_Area.posicao;
-  // A position without a marked secondary line (as in "DoDo geral") names
-  // no title.
+  // An empty slot's first row is 0, the letters' row; a position past the
+  // list (as in "DoDo geral") names no title.
   std::string titulo;
-  if (p >= 1 && static_cast<size_t>(p) <= o.Secundarias.size() && !o.Secundarias[p - 1].vazia())
+  if (p >= 1 && static_cast<size_t>(p) <= o.Secundarias.size())
     titulo = o.DadosEntrada.le(1, o.Secundarias[p - 1].Y0);
   q.Sel_Area.hint = "Área " + std::to_string(p) + " - " + titulo;
 

@@ -26,7 +26,7 @@ class QuartisEstatisticas : public ::testing::Test {
 
 TEST_F(QuartisEstatisticas, TenRecordsGiveQuartilePositionsTwoFourSix) {
   ASSERT_TRUE(area(1));
-  EXPECT_EQ(a.q().Sel_Area.hint, "Área 1 - ");
+  EXPECT_EQ(a.q().Sel_Area.hint, "Área 1 - A");
   EXPECT_EQ(e().cel(2, 12), "Posições 2, 4 e 6");
   EXPECT_EQ(AmbienteQuartis::linha(e(), 13, 1), (V{"Q1 =", "220", "T1 =", "-5.80317407861738", "", ""}));
   EXPECT_EQ(AmbienteQuartis::linha(e(), 14, 1), (V{"Q2 =", "440", "T2 =", "0", "", ""}));

@@ -118,7 +118,7 @@ TEST(QuartisCalculo, CalcularRunsEveryStepAndShowsTheLastYear) {
   EXPECT_TRUE(existe(a.pasta / "QU2005.CSV"));
   EXPECT_EQ(q.Tab_Uniao.cel(9, 0), "2005");
   // Statistics of area 1: four records, quartile positions 1, 2 and 3.
-  EXPECT_EQ(q.Sel_Area.hint, "Área 1 - ");
+  EXPECT_EQ(q.Sel_Area.hint, "Área 1 - A");
   EXPECT_EQ(q.Tab_Estatisticas.cel(2, 12), "Posições 1, 2 e 3");
   EXPECT_EQ(q.Tab_Descricao.cel(5, 1), "102");
   EXPECT_EQ(a.sis.princ.situacao.rfind("Calculado, levando ", 0), 0u);
