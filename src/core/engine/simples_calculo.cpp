@@ -267,8 +267,10 @@ bool projeta(Sistema& sis, const std::string& ano) {
   }
   obs += "Veja abaixo o resultado das principais variáveis:\n\n"
          "Para serem considerados válidos, Ai deve tender a 1 e Bi a 0.\n";
+  // A rounded sum is shown as an integer's digits, never in scientific form.
   auto inteiro_arredondado = [](double x) {
-    return finito(x) ? texto_geral(arredonda(x)) : texto_geral(x);
+    const double r = finito(x) ? arredonda(x) : x;
+    return std::fabs(r) < 9.2e18 ? texto_inteiro(static_cast<int64_t>(r)) : texto_geral(r);
   };
   if (geral) {
     obs += "Área principal\n  -> Somatório de Ai = " + inteiro_arredondado(total_ai) +

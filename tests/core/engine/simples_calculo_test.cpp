@@ -153,6 +153,24 @@ TEST(ProjecaoSimples, BlocksReportTheirOwnSumsWhereverTheirLinesLie) {
                                  resumo("\nÁrea secundária 1", 1300, 1300) + resumo("\nÁrea secundária 2", 350, 350));
 }
 
+TEST(ProjecaoSimples, SummarySumsAreIntegerDigitsEvenPast10To15) {
+  // Ai = 10^15 and Bi = -10^18 exactly; P = 0.
+  AmbienteSimples a;
+  a.linha(1, {"Nome", "1990", "2000"});
+  a.linha(2, {"Estado", "1000", "1001"});
+  a.linha(3, {"Mun", "5", "1000000000000005"});
+  a.o().Ano(2, 1);
+  a.o().Ano(3, 1);
+  a.principal(2, 2, 3, 1000);
+  a.o().Dados(2, 3, 3, 3);
+  ASSERT_TRUE(ProcessaClick(a.sis));
+  EXPECT_EQ(a.saida().cel(2, 3), "0");
+  EXPECT_NE(a.s().Texto_Obs.find("Área principal\n  -> Somatório de Ai = 1000000000000000\n"
+                                 "  -> Somatório de Bi = -1000000000000000000\n"),
+            std::string::npos)
+      << a.s().Texto_Obs;
+}
+
 TEST(PegandoNovosTotais, ReadsTheYearsColumn) {
   AmbienteSimples a;
   a.exemplo();
