@@ -14,8 +14,12 @@ const char* const kProblema = "Algum problema no cálculo. Tarefa cancelada.";
 
 TEST(QuartisSeparacao, ThresholdSplitsRecordsFromExceptions) {
   AmbienteQuartis a("quartis_geral.csv", "0.000");
+  a.plat.situacoes.clear();
+  a.sis.status("2005 ");
   ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2005"));
   const Quartis& q = a.q();
+  // Each step adds its word to the status text as it stands.
+  EXPECT_EQ(a.plat.situacoes, (V{"2005 ", "2005 Separando...", "2005 Separando...Ordenando..."}));
 
   // 499 inhabitants is a record, 500 (the threshold) an exception.
   ASSERT_EQ(q.Tab_Quartil.linhas(), 8);
