@@ -1,5 +1,7 @@
 #include "core/results/quartis.h"
 
+#include <algorithm>
+
 #include <optional>
 
 #include "core/files/arquivos.h"
@@ -127,9 +129,14 @@ bool exporta_grade(Sistema& sis, const Grade& g, bool sempre_csv = false) {
 
 }  // namespace
 
-// The listing grids are written to their own extent: the worksheet's extent
-// would cut the populations and the rate off a narrow worksheet.
-bool Exportar_TPClick(Sistema& sis) { return exporta_grade(sis, sis.quartis.tabela_partida_atual()); }
+// The listing is written over the worksheet's extent, widened to the grid's
+// own when the sheet is narrower or shorter: the extent alone would cut the
+// populations and the rate off a narrow worksheet.
+bool Exportar_TPClick(Sistema& sis) {
+  const Grade& g = sis.quartis.tabela_partida_atual();
+  return Exporta_Grade(sis, g, std::max<int>(sis.origem.UltimaLinha, g.linhas() - 1),
+                       std::max<int>(sis.origem.UltimaColuna, g.colunas() - 1));
+}
 bool Exportar_EstClick(Sistema& sis) { return exporta_grade(sis, sis.quartis.Tab_Estatisticas); }
 bool Exportar_DescClick(Sistema& sis) { return exporta_grade(sis, sis.quartis.Tab_Descricao); }
 bool Exportar_excClick(Sistema& sis) { return exporta_grade(sis, sis.quartis.Tab_excecoes); }

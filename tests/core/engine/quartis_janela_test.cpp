@@ -96,6 +96,13 @@ TEST_F(QuartisExportacao, ListingKeepsItsPopulationsAndRate) {
   const std::string csv = le_tudo(a.pasta / "tp.CSV");
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
             "\"1 - Norte\";\"43\";\"Estado\";\"102\";\"Beta\";\"200\";\"190\";\"-0.511619689182374\";");
+  // Rows over the worksheet's extent; columns widened to the listing's own.
+  const Grade& g = a.q().tabela_partida_atual();
+  const int linhas = std::max<int>(a.o().UltimaLinha, g.linhas() - 1);
+  const int colunas = std::max<int>(a.o().UltimaColuna, g.colunas() - 1);
+  EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), linhas);
+  EXPECT_EQ(std::count(csv.begin(), csv.begin() + csv.find("\r\n"), ';'), colunas);
+  EXPECT_GT(a.o().UltimaLinha, g.linhas() - 1);
 }
 
 TEST_F(QuartisExportacao, StatisticsOfTheAreaShown) {
