@@ -7,12 +7,11 @@
 #include <QApplication>
 #include <QTabWidget>
 #include <QTableView>
-#include <filesystem>
 
 #include "bench/planilha_gerada.h"
+#include "bench/principal_gui.h"
 #include "core/files/gravador.h"
 #include "core/files/leitor.h"
-#include "core/text/numeros.h"
 #include "gui/app/aplicacao.h"
 #include "gui/app/princ.h"
 #include "gui/worksheet/origem_janela.h"
@@ -20,11 +19,8 @@
 namespace zivu::bench {
 namespace {
 
-std::string pasta_bench() {
-  auto p = std::filesystem::temp_directory_path() / "zivu-bench-gui";
-  std::filesystem::create_directories(p);
-  return p.string() + "/";
-}
+// The benchmark's own scratch folder.
+constexpr const char* kPasta = "zivu-bench-gui";
 
 // A full worksheet with its configuration block, written once.
 const std::string& planilha_cheia() {
@@ -32,7 +28,7 @@ const std::string& planilha_cheia() {
     PlataformaMuda plat;
     Sistema sis(plat);
     preenche_planilha(sis);
-    const std::string n = pasta_bench() + "cheia.CSV";
+    const std::string n = pasta_bench(kPasta) + "cheia.CSV";
     Grava_CSV(sis, n, "CSV", sis.origem.DadosEntrada, sis.origem.UltimaLinha, sis.origem.UltimaColuna);
     return n;
   }();
@@ -41,7 +37,7 @@ const std::string& planilha_cheia() {
 
 // The program with the sheet showing, as a user sees it after start.
 std::unique_ptr<Aplicacao> abre(bool com_planilha) {
-  auto app = std::make_unique<Aplicacao>(pasta_bench());
+  auto app = std::make_unique<Aplicacao>(pasta_bench(kPasta));
   app->princ->resize(1024, 768);
   app->mostra();
   if (com_planilha) {
@@ -114,13 +110,4 @@ BENCHMARK(BM_Memoria_Planilha_Cheia)->Unit(benchmark::kMillisecond)->Iterations(
 }  // namespace
 }  // namespace zivu::bench
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  zivu::definir_separador_decimal('.');
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return zivu::bench::roda_benchmarks_gui(argc, argv); }

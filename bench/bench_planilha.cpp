@@ -1,8 +1,6 @@
 // Reading, writing and resetting a full worksheet.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 #include "bench/planilha_gerada.h"
 #include "core/files/gravador.h"
 #include "core/files/leitor.h"
@@ -10,12 +8,6 @@
 
 namespace zivu::bench {
 namespace {
-
-std::string pasta_bench() {
-  auto p = std::filesystem::temp_directory_path() / "zivu-bench";
-  std::filesystem::create_directories(p);
-  return p.string() + "/";
-}
 
 void BM_Le_Arquivo(benchmark::State& state) {
   PlataformaMuda plat;

@@ -5,7 +5,6 @@
 // `zivu-cli calcular --quartis` on them.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <stdexcept>
 
 #include "bench/planilha_gerada.h"
@@ -19,27 +18,11 @@
 namespace zivu::bench {
 namespace {
 
-std::string pasta_bench() {
-  auto p = std::filesystem::temp_directory_path() / "zivu-bench";
-  std::filesystem::create_directories(p);
-  return p.string() + "/";
-}
-
 // Row 1 holds the survey years; each block is its secondary line followed by
 // its small areas, filling the 10000 rows.
 void gera_quartis(Sistema& sis, int blocos) {
   Origem& o = sis.origem;
-  Grade& g = o.DadosEntrada;
-  uint32_t semente = 4711;
-  auto proximo = [&semente] {
-    semente = semente * 1664525u + 1013904223u;
-    return semente >> 8;
-  };
-  g.cel(1, 1) = "Cód. UF";
-  g.cel(2, 1) = "Cód. Mun.";
-  g.cel(3, 1) = "Município";
-  g.cel(4, 1) = "1991";
-  g.cel(5, 1) = "2000";
+  cabecalho_blocos(o.DadosEntrada, true);
   o.cfg.AnoProj = "2001";
   o.define_DoDo_bloco(true);
   o.cfg.MetodoQuartis = true;
@@ -51,33 +34,9 @@ void gera_quartis(Sistema& sis, int blocos) {
   o.cfg.Nome_menor = "C";
   o.Ano(4, 1);
   o.Ano(5, 1);
-  int r = 2;
-  const int areas = kLinhasPlanilha - 2 - blocos;
-  for (int k = 0; k < blocos; ++k) {
-    const int n = areas / blocos + (k < areas % blocos ? 1 : 0);
-    const int linha = r++;
-    int64_t s0 = 0, s1 = 0;
-    for (int i = 0; i < n; ++i, ++r) {
-      const int64_t p0 = 500 + proximo() % 60000;
-      const int64_t p1 = p0 * (900 + static_cast<int64_t>(proximo() % 250)) / 1000;
-      g.cel(1, r) = "43";
-      g.cel(2, r) = std::to_string(1000 + r);
-      g.cel(3, r) = "Município " + std::to_string(r);
-      g.cel(4, r) = std::to_string(p0);
-      g.cel(5, r) = std::to_string(p1);
-      s0 += p0;
-      s1 += p1;
-    }
-    g.cel(3, linha) = "Bloco " + std::to_string(k + 1);
-    g.cel(4, linha) = std::to_string(s0);
-    g.cel(5, linha) = std::to_string(s1);
-    o.SubDivisao(4, linha, 5, linha);
-    o.Cancelar_TotalClick();
-    o.TotaisSecundarios[static_cast<size_t>(k)] = s1 * 108 / 100;
-    o.Dados(1, linha + 1, 5, r - 1);
-  }
+  gera_blocos(o, blocos, 4711, true);
   o.UltimaColuna = 5;
-  o.UltimaLinha = r - 1;
+  o.UltimaLinha = kLinhasPlanilha - 1;
 }
 
 // Validated once; the driver has run once, so the window holds a year.

@@ -13,10 +13,9 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QToolButton>
-#include <filesystem>
 
 #include "bench/planilha_gerada.h"
-#include "core/text/numeros.h"
+#include "bench/principal_gui.h"
 #include "gui/app/aplicacao.h"
 #include "gui/app/princ.h"
 #include "gui/results/painel_anos.h"
@@ -27,11 +26,8 @@
 namespace zivu::bench {
 namespace {
 
-std::string pasta_bench() {
-  auto p = std::filesystem::temp_directory_path() / "zivu-bench-resultados";
-  std::filesystem::create_directories(p);
-  return p.string() + "/";
-}
+// The benchmark's own scratch folder.
+constexpr const char* kPasta = "zivu-bench-resultados";
 
 // Survey years 1991 and 2000 in C and D; target year 2000 + `anos`, with the
 // intermediate years when more than one.
@@ -57,16 +53,7 @@ void planilha_simples(Sistema& sis, int anos) {
 // codes and names as reference points and some areas above the threshold.
 void planilha_quartis(Sistema& sis, int anos) {
   Origem& o = sis.origem;
-  Grade& g = o.DadosEntrada;
-  uint32_t semente = 4711;
-  auto proximo = [&semente] {
-    semente = semente * 1664525u + 1013904223u;
-    return semente >> 8;
-  };
-  g.cel(1, 1) = "Cód. UF";
-  g.cel(2, 1) = "Cód. Mun.";
-  g.cel(3, 1) = "1991";
-  g.cel(4, 1) = "2000";
+  cabecalho_blocos(o.DadosEntrada, false);
   o.define_DoDo_bloco(true);
   o.cfg.MetodoQuartis = true;
   o.cfg.Div_habitantes = "50000";
@@ -75,41 +62,17 @@ void planilha_quartis(Sistema& sis, int anos) {
   o.cfg.Cd_menor = "B";
   o.Ano(3, 1);
   o.Ano(4, 1);
-  const int blocos = 25;
-  int r = 2;
-  const int areas = kLinhasPlanilha - 2 - blocos;
-  for (int k = 0; k < blocos; ++k) {
-    const int n = areas / blocos + (k < areas % blocos ? 1 : 0);
-    const int linha = r++;
-    int64_t s0 = 0, s1 = 0;
-    for (int i = 0; i < n; ++i, ++r) {
-      const int64_t p0 = 500 + proximo() % 60000;
-      const int64_t p1 = p0 * (900 + static_cast<int64_t>(proximo() % 250)) / 1000;
-      g.cel(1, r) = "43";
-      g.cel(2, r) = std::to_string(1000 + r);
-      g.cel(3, r) = std::to_string(p0);
-      g.cel(4, r) = std::to_string(p1);
-      s0 += p0;
-      s1 += p1;
-    }
-    g.cel(2, linha) = "Bloco " + std::to_string(k + 1);
-    g.cel(3, linha) = std::to_string(s0);
-    g.cel(4, linha) = std::to_string(s1);
-    o.SubDivisao(3, linha, 4, linha);
-    o.Cancelar_TotalClick();
-    o.TotaisSecundarios[static_cast<size_t>(k)] = s1 * 108 / 100;
-    o.Dados(3, linha + 1, 4, r - 1);
-  }
-  o.Fixos(1, 2, 2, r - 1);
+  gera_blocos(o, 25, 4711, false);
+  o.Fixos(1, 2, 2, kLinhasPlanilha - 1);
   o.UltimaColuna = 4;
-  o.UltimaLinha = r - 1;
+  o.UltimaLinha = kLinhasPlanilha - 1;
   anos_projetados(sis, anos);
   o.ListaObs();
 }
 
 // The program as a user sees it, the sheet loaded and showing.
 std::unique_ptr<Aplicacao> abre(bool quartis, int anos) {
-  auto app = std::make_unique<Aplicacao>(pasta_bench());
+  auto app = std::make_unique<Aplicacao>(pasta_bench(kPasta));
   app->princ->resize(1024, 768);
   app->mostra();
   if (quartis)
@@ -205,14 +168,7 @@ BENCHMARK(BM_Memoria_Quartis_30_Anos)->Unit(benchmark::kMillisecond)->Iterations
 }  // namespace zivu::bench
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   // The per-year files go to a folder of the benchmark's own.
-  qputenv("ZIVU_HOME", QByteArray::fromStdString(zivu::bench::pasta_bench()));
-  QApplication app(argc, argv);
-  zivu::definir_separador_decimal('.');
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  qputenv("ZIVU_HOME", QByteArray::fromStdString(zivu::bench::pasta_bench(zivu::bench::kPasta)));
+  return zivu::bench::roda_benchmarks_gui(argc, argv);
 }
