@@ -9,6 +9,16 @@
 
 #include "core/worksheet/grade.h"
 
+QVariant texto_da_celula(const zivu::Grade& grade, int coluna, int linha) {
+  const std::string& t = grade.le(coluna, linha);
+  if (t.empty()) return {};
+  return QString::fromStdString(t);
+}
+
+QString texto_do_cabecalho(const zivu::Grade& grade, int secao, Qt::Orientation orientacao) {
+  return QString::fromStdString(orientacao == Qt::Horizontal ? grade.le(secao + 1, 0) : grade.le(0, secao + 1));
+}
+
 ModeloGrade::ModeloGrade(const zivu::Grade& grade, QObject* pai, int colunas_fixas, bool inteira)
     : QAbstractTableModel(pai),
       grade_(grade),
@@ -25,12 +35,8 @@ QVariant ModeloGrade::data(const QModelIndex& i, int papel) const {
   if (!i.isValid()) return {};
   const int c = coluna(i), r = linha(i);
   switch (papel) {
-    case Qt::DisplayRole: {
-      // A safe read: the grid may have shrunk before the views were told.
-      const std::string& t = grade_.le(c, r);
-      if (t.empty()) return {};
-      return QString::fromStdString(t);
-    }
+    case Qt::DisplayRole:
+      return texto_da_celula(grade_, c, r);
     case Qt::BackgroundRole:
       if (fixa(c, r)) return QApplication::palette().brush(QPalette::Button);
       return {};
@@ -45,9 +51,7 @@ QVariant ModeloGrade::data(const QModelIndex& i, int papel) const {
 QVariant ModeloGrade::headerData(int secao, Qt::Orientation orientacao, int papel) const {
   if (papel != Qt::DisplayRole || deslocamento_ == 0)
     return QAbstractTableModel::headerData(secao, orientacao, papel);
-  const std::string& t =
-      orientacao == Qt::Horizontal ? grade_.le(secao + 1, 0) : grade_.le(0, secao + 1);
-  return QString::fromStdString(t);
+  return texto_do_cabecalho(grade_, secao, orientacao);
 }
 
 Qt::ItemFlags ModeloGrade::flags(const QModelIndex& i) const {

@@ -12,6 +12,13 @@ class Grade;
 
 class QTableView;
 
+// What every model over a core grid shows as text, read on demand. A cell:
+// nothing when empty (a safe read: the grid may have shrunk before the views
+// were told). A header of a grid shown from its row and column 1: the grid's
+// row 0 (horizontal) or column 0 (vertical).
+QVariant texto_da_celula(const zivu::Grade& grade, int coluna, int linha);
+QString texto_do_cabecalho(const zivu::Grade& grade, int secao, Qt::Orientation orientacao);
+
 class ModeloGrade : public QAbstractTableModel {
   Q_OBJECT
  public:

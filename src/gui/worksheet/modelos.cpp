@@ -7,6 +7,7 @@
 
 #include "core/worksheet/origem.h"
 #include "core/worksheet/planilha_tela.h"
+#include "gui/results/modelo_grade.h"
 
 namespace {
 
@@ -47,11 +48,8 @@ QVariant ModeloPlanilha::data(const QModelIndex& i, int papel) const {
   if (!i.isValid()) return {};
   const int c = coluna(i), r = linha(i);
   switch (papel) {
-    case Qt::DisplayRole: {
-      const std::string& t = grade_.le(c, r);
-      if (t.empty()) return {};
-      return QString::fromStdString(t);
-    }
+    case Qt::DisplayRole:
+      return texto_da_celula(grade_, c, r);
     case Qt::BackgroundRole:
     case Qt::ForegroundRole:
     case Qt::FontRole: {
@@ -74,8 +72,7 @@ QVariant ModeloPlanilha::data(const QModelIndex& i, int papel) const {
 
 QVariant ModeloPlanilha::headerData(int secao, Qt::Orientation orientacao, int papel) const {
   if (papel != Qt::DisplayRole) return QAbstractTableModel::headerData(secao, orientacao, papel);
-  return orientacao == Qt::Horizontal ? QString::fromStdString(grade_.le(secao + 1, 0))
-                                      : QString::fromStdString(grade_.le(0, secao + 1));
+  return texto_do_cabecalho(grade_, secao, orientacao);
 }
 
 void ModeloPlanilha::atualiza() {
