@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include "gui/worksheet/widgets.h"
 
@@ -38,4 +39,13 @@ QPushButton* botao_negrito(const QString& legenda, const char* nome, QWidget* pa
   f.setBold(true);
   b->setFont(f);
   return b;
+}
+
+QWidget* pagina_resultado(const char* nome) {
+  auto* p = new QWidget;
+  p->setObjectName(nome);
+  auto* v = new QVBoxLayout(p);
+  v->setContentsMargins(0, 0, 0, 0);
+  v->setSpacing(1);
+  return p;
 }

@@ -1,5 +1,5 @@
-// Buttons the results windows share: the flat glyph buttons of export, copy
-// and print with their hints, and the bold command buttons.
+// Pieces the results windows share: the flat glyph buttons of export, copy
+// and print with their hints, the bold command buttons, and the tab pages.
 #pragma once
 
 #include <QString>
@@ -13,3 +13,6 @@ QToolButton* botao_copiar(const char* nome, QWidget* pai);
 QToolButton* botao_imprimir(const char* nome, QWidget* pai);
 QPushButton* botao_negrito(const QString& legenda, const char* nome, QWidget* pai,
                            const QString& texto_dica = {});
+// A tab page: its toolbar and grid stacked in a QVBoxLayout, no margin and one
+// pixel between.
+QWidget* pagina_resultado(const char* nome);

@@ -14,6 +14,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <tuple>
+#include <utility>
 
 #include "core/engine/quartis_calculo.h"
 #include "core/results/janelas_resultado.h"
@@ -27,6 +29,19 @@
 #include "gui/worksheet/widgets.h"
 
 using zivu::PaginaQuartis;
+
+namespace {
+
+// A page's export and print buttons, created and placed on its toolbar.
+std::pair<QToolButton*, QToolButton*> exportar_imprimir(QToolBar* b, const char* exportar, const char* imprimir) {
+  QToolButton* e = botao_exportar(exportar, b);
+  QToolButton* i = botao_imprimir(imprimir, b);
+  b->addWidget(e);
+  b->addWidget(i);
+  return {e, i};
+}
+
+}  // namespace
 
 PinturaEstatisticas::PinturaEstatisticas(const ModeloGrade* modelo, QObject* pai)
     : QStyledItemDelegate(pai), modelo_(modelo) {}
@@ -107,15 +122,6 @@ TQuartis::TQuartis(Aplicacao& app) : app_(app) {
   });
 }
 
-QWidget* TQuartis::pagina(const char* nome) {
-  auto* p = new QWidget;
-  p->setObjectName(nome);
-  auto* v = new QVBoxLayout(p);
-  v->setContentsMargins(0, 0, 0, 0);
-  v->setSpacing(1);
-  return p;
-}
-
 QToolBar* TQuartis::barra(QWidget* p, const char* nome) {
   auto* b = new QToolBar(p);
   b->setObjectName(nome);
@@ -126,7 +132,7 @@ QToolBar* TQuartis::barra(QWidget* p, const char* nome) {
 void TQuartis::cria_partida() {
   zivu::Sistema& sis = app_.sis;
   zivu::Quartis& q = sis.quartis;
-  Tab_Partida = pagina("Tab_Partida");
+  Tab_Partida = pagina_resultado("Tab_Partida");
   QToolBar* b = barra(Tab_Partida, "ToolBar_Partida");
   Exportar_TP = botao_exportar("Exportar_TP", b);
   ImpTab = botao_imprimir("ImpTab", b);
@@ -164,12 +170,9 @@ void TQuartis::cria_partida() {
 void TQuartis::cria_estatisticas() {
   zivu::Sistema& sis = app_.sis;
   zivu::Quartis& q = sis.quartis;
-  Estatisticas = pagina("Estatisticas");
+  Estatisticas = pagina_resultado("Estatisticas");
   QToolBar* b = barra(Estatisticas, "ToolBar_Estatisticas");
-  Exportar_Est = botao_exportar("Exportar_Est", b);
-  ImpEstat = botao_imprimir("ImpEstat", b);
-  b->addWidget(Exportar_Est);
-  b->addWidget(ImpEstat);
+  std::tie(Exportar_Est, ImpEstat) = exportar_imprimir(b, "Exportar_Est", "ImpEstat");
   barra3 = new QWidget(b);
   barra3->setObjectName("barra3");
   auto* h = new QHBoxLayout(barra3);
@@ -231,24 +234,18 @@ void TQuartis::cria_estatisticas() {
 void TQuartis::cria_listas() {
   zivu::Sistema& sis = app_.sis;
   zivu::Quartis& q = sis.quartis;
-  Registros_descritos = pagina("Registros_descritos");
+  Registros_descritos = pagina_resultado("Registros_descritos");
   QToolBar* b = barra(Registros_descritos, "ToolBar_Descricao");
-  Exportar_Desc = botao_exportar("Exportar_Desc", b);
-  ImpDesc = botao_imprimir("ImpDesc", b);
-  b->addWidget(Exportar_Desc);
-  b->addWidget(ImpDesc);
+  std::tie(Exportar_Desc, ImpDesc) = exportar_imprimir(b, "Exportar_Desc", "ImpDesc");
   modelo_descricao = new ModeloGrade(q.Tab_Descricao, this, 2);
   Tab_Descricao = cria_grade(modelo_descricao, "Tab_Descricao", Registros_descritos);
   Tab_Descricao->setColumnWidth(0, 40);
   Tab_Descricao->verticalHeader()->setMinimumWidth(40);
   Registros_descritos->layout()->addWidget(Tab_Descricao);
 
-  Excecoes = pagina("Excecoes");
+  Excecoes = pagina_resultado("Excecoes");
   b = barra(Excecoes, "ToolBar_Excecoes");
-  Exportar_exc = botao_exportar("Exportar_exc", b);
-  ImpExc = botao_imprimir("ImpExc", b);
-  b->addWidget(Exportar_exc);
-  b->addWidget(ImpExc);
+  std::tie(Exportar_exc, ImpExc) = exportar_imprimir(b, "Exportar_exc", "ImpExc");
   modelo_excecoes = new ModeloGrade(q.Tab_excecoes, this);
   Tab_excecoes = cria_grade(modelo_excecoes, "Tab_excecoes", Excecoes);
   Tab_excecoes->verticalHeader()->setMinimumWidth(40);
@@ -272,7 +269,7 @@ void TQuartis::cria_listas() {
 void TQuartis::cria_uniao() {
   zivu::Sistema& sis = app_.sis;
   zivu::Quartis& q = sis.quartis;
-  RUniao = pagina("RUniao");
+  RUniao = pagina_resultado("RUniao");
   QToolBar* b = barra(RUniao, "ToolBar_Uniao");
   Exportar_Uniao = botao_exportar("Exportar_Uniao", b);
   ImpUniao = botao_imprimir("ImpUniao", b);
@@ -290,7 +287,7 @@ void TQuartis::cria_uniao() {
   Tab_Uniao = cria_grade(modelo_uniao, "Tab_Uniao", RUniao);
   RUniao->layout()->addWidget(Tab_Uniao);
 
-  DUniao = pagina("DUniao");
+  DUniao = pagina_resultado("DUniao");
   modelo_duniao = new ModeloGrade(q.Tab_DUniao, this);
   Tab_DUniao = cria_grade(modelo_duniao, "Tab_DUniao", DUniao);
   DUniao->layout()->addWidget(Tab_DUniao);

@@ -92,7 +92,6 @@ class TQuartis : public QWidget {
   bool eventFilter(QObject* alvo, QEvent* evento) override;
 
  private:
-  QWidget* pagina(const char* nome);
   QToolBar* barra(QWidget* pagina, const char* nome);
   void cria_partida();
   void cria_estatisticas();

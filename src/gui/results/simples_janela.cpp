@@ -74,11 +74,8 @@ TSimples::TSimples(Aplicacao& app) : app_(app) {
 }
 
 QWidget* TSimples::cria_resultados() {
-  auto* p = new QWidget;
-  p->setObjectName("Resultados");
-  auto* v = new QVBoxLayout(p);
-  v->setContentsMargins(0, 0, 0, 0);
-  v->setSpacing(1);
+  QWidget* p = pagina_resultado("Resultados");
+  auto* v = static_cast<QVBoxLayout*>(p->layout());
   Barra3 = new QToolBar(p);
   Barra3->setObjectName("Barra3");
   Exportar_R = botao_exportar("Exportar_R", Barra3);
@@ -128,11 +125,8 @@ QWidget* TSimples::cria_resultados() {
 }
 
 QWidget* TSimples::cria_variaveis() {
-  auto* p = new QWidget;
-  p->setObjectName("Variaveis");
-  auto* v = new QVBoxLayout(p);
-  v->setContentsMargins(0, 0, 0, 0);
-  v->setSpacing(1);
+  QWidget* p = pagina_resultado("Variaveis");
+  auto* v = static_cast<QVBoxLayout*>(p->layout());
   ToolBar4 = new QToolBar(p);
   ToolBar4->setObjectName("ToolBar4");
   Exportar_V = botao_exportar("Exportar_V", ToolBar4);
