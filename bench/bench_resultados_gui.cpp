@@ -97,28 +97,27 @@ void calcula(Aplicacao& app, benchmark::State& state) {
   if (!ativa || ativa->widget() != janela) state.SkipWithError("a janela do método não veio à frente");
 }
 
-void BM_Calcular_Simples(benchmark::State& state) {
-  auto app = abre(false, 1);
+// Each time from the sheet in front, as after the user's own return to it.
+void calcula_da_planilha(Aplicacao& app, benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
-    app->princ->MostraFilha(app->origem);
+    app.princ->MostraFilha(app.origem);
     QApplication::processEvents();
     state.ResumeTiming();
-    calcula(*app, state);
+    calcula(app, state);
   }
+}
+
+void BM_Calcular_Simples(benchmark::State& state) {
+  auto app = abre(false, 1);
+  calcula_da_planilha(*app, state);
   state.counters["areas"] = static_cast<double>(app->sis.origem.AreasDados.at(0).Y1 - app->sis.origem.AreasDados.at(0).Y0 + 1);
 }
 BENCHMARK(BM_Calcular_Simples)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Calcular_Quartis(benchmark::State& state) {
   auto app = abre(true, 1);
-  for (auto _ : state) {
-    state.PauseTiming();
-    app->princ->MostraFilha(app->origem);
-    QApplication::processEvents();
-    state.ResumeTiming();
-    calcula(*app, state);
-  }
+  calcula_da_planilha(*app, state);
   state.counters["areas"] = app->sis.quartis.Tab_Uniao.linhas() - 1;
 }
 BENCHMARK(BM_Calcular_Quartis)->Unit(benchmark::kMillisecond)->UseRealTime();
