@@ -43,7 +43,7 @@ void gera_planilha(Sistema& sis, int anos_projetados) {
 void prepara(Sistema& sis, int anos) {
   sis.princ.PastaTemp = pasta_bench() + "Temp";
   gera_planilha(sis, anos);
-  if (!ProcessaClick(sis)) throw std::runtime_error("a planilha gerada foi recusada");
+  if (!Calcular(sis)) throw std::runtime_error("a planilha gerada foi recusada");
   Grava_CSV(sis, pasta_bench() + "calculo_" + std::to_string(anos) + "_anos", "CSV", sis.origem.DadosEntrada,
             sis.origem.UltimaLinha, sis.origem.UltimaColuna);
 }
@@ -55,7 +55,7 @@ void BM_Projeta_Ano_Simples(benchmark::State& state) {
   prepara(sis, 1);
   const std::string ano = sis.simples.Esc_Ano_Projetado.back();
   for (auto _ : state) {
-    PegandoNovosTotais(sis, 0);
+    PegandoNovosTotais(sis, ano);
     benchmark::DoNotOptimize(Projeta_Ano_Simples_sem_gravar(sis, ano));
   }
 }

@@ -16,8 +16,7 @@ void BM_Le_Arquivo(benchmark::State& state) {
   const std::string nome = pasta_bench() + "cheia.CSV";
   Grava_CSV(sis, nome, "CSV", sis.origem.DadosEntrada, sis.origem.UltimaLinha, sis.origem.UltimaColuna);
   for (auto _ : state) {
-    sis.princ.Recarga_Ano = 0;
-    benchmark::DoNotOptimize(Le_Arquivo(sis, nome, "CSV", sis.origem.DadosEntrada));
+    benchmark::DoNotOptimize(Le_Arquivo(sis, nome, ModoLeitura::Planilha, sis.origem.DadosEntrada));
   }
 }
 BENCHMARK(BM_Le_Arquivo)->Unit(benchmark::kMillisecond);

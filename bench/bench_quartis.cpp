@@ -44,7 +44,7 @@ void prepara(Sistema& sis, int blocos) {
   definir_separador_decimal('.');
   sis.princ.PastaTemp = pasta_bench() + "Temp";
   gera_quartis(sis, blocos);
-  if (!ProcessaClick(sis)) throw std::runtime_error("a planilha gerada foi recusada");
+  if (!Calcular(sis)) throw std::runtime_error("a planilha gerada foi recusada");
   Grava_CSV(sis, pasta_bench() + "quartis_" + std::to_string(blocos) + (blocos == 1 ? "_bloco" : "_blocos"),
             "CSV", sis.origem.DadosEntrada, sis.origem.UltimaLinha, sis.origem.UltimaColuna);
 }
@@ -54,7 +54,7 @@ void BM_Projeta_Ano_Quartis(benchmark::State& state) {
   Sistema sis(plat);
   prepara(sis, static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    PegandoNovosTotais(sis, 0);
+    PegandoNovosTotais(sis, "2001");
     if (!Projeta_Ano_Quartis(sis, "2001")) state.SkipWithError("ano cancelado");
   }
 }

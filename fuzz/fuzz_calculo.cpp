@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "core/engine/calculo.h"
 #include "core/engine/simples_calculo.h"
 #include "core/files/leitor_interno.h"
 #include "core/sistema.h"
@@ -36,9 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   static zivu::fuzz::PlataformaMuda plataforma;
   static zivu::Sistema sis(plataforma);
   sis.princ.PastaTemp = pasta();
-  sis.princ.Recarga_Ano = 0;
   const std::string_view bytes(reinterpret_cast<const char*>(dados), tamanho);
-  zivu::Le_Conteudo(sis, "fuzz.csv", bytes, sis.origem.DadosEntrada);
+  zivu::Le_Conteudo(sis, "fuzz.csv", bytes, zivu::ModoLeitura::Planilha, sis.origem.DadosEntrada);
 
   // Thousands of intermediate years are valid but only slow: keep runs short.
   zivu::Origem& o = sis.origem;
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
 
   for (bool quartis : {false, true}) {
     o.MetodoQuartisClick(quartis);
-    zivu::ProcessaClick(sis);
+    zivu::Calcular(sis);
     if (!quartis && sis.simples.Adaptar) zivu::AdaptarClick(sis);
   }
   return 0;

@@ -23,13 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dados, size_t tamanho) {
   zivu::Sistema& sis = sistema();
   const std::string_view bytes(reinterpret_cast<const char*>(dados), tamanho);
 
-  sis.princ.Recarga_Ano = 0;
-  zivu::Le_Conteudo(sis, "fuzz.csv", bytes, sis.origem.DadosEntrada);
+  zivu::Le_Conteudo(sis, "fuzz.csv", bytes, zivu::ModoLeitura::Planilha, sis.origem.DadosEntrada);
   sis.origem.ListaObs();
   const std::string bloco = zivu::bloco_configuracao(sis);
   if (bloco.rfind("[INICIO]\r\n", 0) != 0) __builtin_trap();
 
-  sis.princ.Recarga_Ano = 1;
-  zivu::Le_Conteudo(sis, "fuzz.csv", bytes, sis.simples.DadosSaida);
+  zivu::Le_Conteudo(sis, "fuzz.csv", bytes, zivu::ModoLeitura::Recarga, sis.simples.DadosSaida);
   return 0;
 }

@@ -9,15 +9,15 @@
 #include "cli/plataforma_cli.h"
 #include "cli/separador.h"
 #include "cli/subcomandos.h"
+#include "core/engine/calculo.h"
+#include "core/engine/escolha_ano.h"
 #include "core/engine/quartis_calculo.h"
 #include "core/engine/simples_calculo.h"
-#include "core/files/ano_arquivos.h"
 #include "core/files/arquivos.h"
 #include "core/files/gravador.h"
 #include "core/files/leitor.h"
 #include "core/results/saida_outros.h"
 #include "core/sistema.h"
-#include "core/worksheet/validacao.h"
 
 namespace zivu::cli {
 
@@ -107,7 +107,7 @@ int executa(const Opcoes& op) {
     for (const std::string& linha : sis.origem.Observacoes) std::cerr << linha << '\n';
     return kMensagem;
   }
-  if (!ProcessaClick(sis)) return kMensagem;
+  if (!Calcular(sis)) return kMensagem;
   const std::string situacao = sis.princ.situacao;
 
   if (op.adaptar && !adapta_anos(sis, op.quartis)) return kMensagem;

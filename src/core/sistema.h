@@ -31,7 +31,6 @@ struct Princ {
   bool Calcular1_habilitado = false;
   bool Quartis1_habilitado = false;
   bool Quartis1_marcado = false;
-  int32_t Recarga_Ano = 0;
   TelaTotais tela_totais;
   std::string situacao;  // last status text
   // Folder of the per-year result files when not the work folder's "Temp"

@@ -115,7 +115,6 @@ class TesteEdicao : public QObject {
     w->Ano(4, 1);
     w->Dados(1, 3, 4, 300);
     w->legenda_pagina = "DoDo :: velho.csv";
-    p->app->sis.princ.Recarga_Ano = 1;
     p->app->atualiza();
     clica_celula(o->DadosEntrada, 4, 20);
     const int antes = p->app->princ->Progressao->repinturas();
@@ -132,7 +131,6 @@ class TesteEdicao : public QObject {
     QCOMPARE(o->Ficha->tabText(1), QString("DoDo"));
     QCOMPARE(o->Cruz->text(), QString("A1"));
     QCOMPARE(o->DadosEntrada->currentIndex(), o->modelo->indice(1, 1));
-    QCOMPARE(p->app->sis.princ.Recarga_Ano, 0);
     QVERIFY(!o->Processa->isEnabled());
   }
 

@@ -11,7 +11,9 @@
 #include "core/engine/simples_calculo.h"
 #include "core/files/ano_arquivos.h"
 #include "core/files/arquivos.h"
-#include "core/results/simples_exportar.h"
+#include "core/engine/escolha_ano.h"
+#include "core/text/textos.h"
+#include "core/worksheet/validacao.h"
 #include "core/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/tempo.h"
@@ -36,7 +38,7 @@ bool prepara_pasta(Sistema& sis) {
     sis.plat.mensagem("Não foi possível criar a pasta\r\r" + nome, "Erro!", Botoes::OK, Icone::Erro);
     return false;
   }
-  if (!Esvazia_Pasta(pasta, sis.origem.cfg.MetodoQuartis ? "Q*.*" : "S*.*")) {
+  if (!Apaga_Arquivos_Ano(pasta, metodo_escolhido(sis.origem.cfg))) {
     sis.plat.cursor_espera(false);
     sis.plat.mensagem("A pasta\r\r" + nome +
                           "\r\rcontém algum arquivo em uso, e é necessário apagá-lo para continuar.",
@@ -78,7 +80,7 @@ bool calcula_simples(Sistema& sis) {
   // 1 and 2. Empty both grids over the worksheet's extent, widened to the
   // columns the variables take.
   const int ultima_linha = std::min<int>(o.UltimaLinha, saida.linhas() - 1);
-  const int ultima_coluna = std::min<int>(colunas_variaveis(sis), saida.colunas() - 1);
+  const int ultima_coluna = std::min<int>(colunas_variaveis(o), saida.colunas() - 1);
   Progresso progresso(sis.plat, o.UltimaLinha);
   sis.status("Esvaziando planilhas e calculando...");
   for (int r = 1; r <= ultima_linha; ++r) {
@@ -112,7 +114,7 @@ bool calcula_simples(Sistema& sis) {
   bool ok = true;
   for (size_t i = 0; i < s.Esc_Ano_Projetado.size(); ++i) {
     const std::string ano = s.Esc_Ano_Projetado[i];
-    if (!PegandoNovosTotais(sis, static_cast<int>(i)) || !Projeta_Ano_Simples(sis, ano)) {
+    if (!PegandoNovosTotais(sis, ano) || !Projeta_Ano_Simples(sis, ano)) {
       ok = false;
       break;
     }
@@ -153,7 +155,7 @@ bool calcula_quartis(Sistema& sis, int64_t& inicio) {
   for (size_t i = 0; i < q.Esc_Ano_Projetado.size(); ++i) {
     const std::string ano = q.Esc_Ano_Projetado[i];
     sis.status("");
-    if (!PegandoNovosTotais(sis, static_cast<int>(i)) || !Projeta_Ano_Quartis(sis, ano)) {
+    if (!PegandoNovosTotais(sis, ano) || !Projeta_Ano_Quartis(sis, ano)) {
       ok = false;
       break;
     }
@@ -173,6 +175,55 @@ bool calcula_quartis(Sistema& sis, int64_t& inicio) {
 }
 
 }  // namespace
+
+bool PegandoNovosTotais(Sistema& sis, const std::string& ano) {
+  Origem& o = sis.origem;
+  Simples& s = sis.simples;
+  const CelulaAno a0 = o.CelulasAno[0];
+  const CelulaAno a1 = o.CelulasAno.size() > 1 ? o.CelulasAno[1] : CelulaAno{};
+  if (a0.X > 0 && a1.X > 0)
+    s.DadosVariaveis.escreve(a0.X + 4, a1.Y, "Taxa " + o.DadosEntrada.le(a1.X, a1.Y) + "/" + ano);
+
+  const Grade& g = o.Grade_totais;
+  int c = 0;
+  for (int k = 1; k < g.colunas(); ++k)
+    if (g.cel(k, 0) == ano) {
+      c = k;
+      break;
+    }
+  auto inteiro = [&](int linha) -> std::optional<int64_t> {
+    const std::string& texto = g.le(c, linha);
+    auto v = para_inteiro(texto);
+    if (!v) sis.plat.mensagem(msg_inteiro_invalido(texto), "Erro!", Botoes::OK, Icone::Erro);
+    return v;
+  };
+
+  if (o.cfg.DoDo_geral) {
+    if (capitais(g.le(0, 1)) == "P") {
+      const auto v = inteiro(1);
+      if (!v) return false;
+      o.TotalPrincipal = *v;
+    }
+    return true;
+  }
+  int s_linha = 0;
+  for (int r = 1; r < g.linhas(); ++r)
+    if (capitais(g.cel(0, r)).starts_with("S")) {
+      s_linha = r;
+      break;
+    }
+  // Converted first, so that a failure leaves the totals as they were.
+  std::vector<int64_t> novos(o.TotaisSecundarios.size());
+  for (size_t k = 0; k < novos.size(); ++k) {
+    const auto v = inteiro(s_linha + static_cast<int>(k));
+    if (!v) return false;
+    novos[k] = *v;
+  }
+  o.TotaisSecundarios = std::move(novos);
+  o.TotalPrincipal = 0;
+  for (int64_t t : o.TotaisSecundarios) o.TotalPrincipal += t;
+  return true;
+}
 
 void SalvaValores(Sistema& sis) {
   Origem& o = sis.origem;
@@ -196,6 +247,8 @@ bool Calcula_Quartis(Sistema& sis) {
   int64_t inicio = segundos_monotonicos();
   return calcula_quartis(sis, inicio);
 }
+
+bool Calcular(Sistema& sis) { return ProcessaClick(sis) && Inicia_Calculo(sis); }
 
 bool Inicia_Calculo(Sistema& sis) {
   Plataforma& plat = sis.plat;

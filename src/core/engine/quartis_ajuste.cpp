@@ -143,7 +143,7 @@ bool AdaptarClick_Quartis(Sistema& sis) {
       q.Tab_Uniao.escreve(9, static_cast<int>(linhas[i]), d.cel(5, i));
   q.Adaptar = false;
   try {
-    Grava_Ano_Quartis(sis, q.Ano_Projetado_hint);
+    Grava_Ano(sis, q.Ano_Projetado_hint, Metodo::Quartis);
   } catch (const ErroArquivo& e) {
     sis.plat.erro_geral(e.what());
     return false;

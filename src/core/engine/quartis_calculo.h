@@ -17,10 +17,6 @@ bool Projeta_Ano_Quartis(Sistema& sis, const std::string& ano);
 // Statistics of the data area at the track bar's position. False when they
 // could not be made (the message was shown; the previous ones stay).
 bool Sel_AreaChange(Sistema& sis);
-// Loads the year selected in the quartile window's year list. Does nothing
-// without a selection. False when a file could not be read (its message was
-// shown).
-bool Aceitar_anoClick_Quartis(Sistema& sis);
 // Applies the adjustment table to the union table and stores the year again.
 // False when the table could not be applied or the files not written.
 bool AdaptarClick_Quartis(Sistema& sis);

@@ -185,7 +185,7 @@ bool Projeta_Ano_Quartis(Sistema& sis, const std::string& ano) {
   if (!Une_Quartis_Excecoes(sis, ano)) return false;
 
   try {
-    Grava_Ano_Quartis(sis, ano);
+    Grava_Ano(sis, ano, Metodo::Quartis);
   } catch (const ErroArquivo& e) {
     sis.plat.erro_geral(e.what());
     return false;

@@ -59,57 +59,6 @@ bool linhas_na_grade(int y0, int y1) { return y0 >= 1 && y1 < kLinhasPlanilha; }
 
 }  // namespace
 
-bool PegandoNovosTotais(Sistema& sis, int i) {
-  Origem& o = sis.origem;
-  Simples& s = sis.simples;
-  if (i < 0 || i >= static_cast<int>(s.Esc_Ano_Projetado.size())) return false;
-  const std::string& ano = s.Esc_Ano_Projetado[static_cast<size_t>(i)];
-  const CelulaAno a0 = o.CelulasAno[0];
-  const CelulaAno a1 = o.CelulasAno.size() > 1 ? o.CelulasAno[1] : CelulaAno{};
-  if (a0.X > 0 && a1.X > 0)
-    s.DadosVariaveis.escreve(a0.X + 4, a1.Y, "Taxa " + o.DadosEntrada.le(a1.X, a1.Y) + "/" + ano);
-
-  const Grade& g = o.Grade_totais;
-  int c = 0;
-  for (int k = 1; k < g.colunas(); ++k)
-    if (g.cel(k, 0) == ano) {
-      c = k;
-      break;
-    }
-  auto inteiro = [&](int linha) -> std::optional<int64_t> {
-    const std::string& texto = g.le(c, linha);
-    auto v = para_inteiro(texto);
-    if (!v) sis.plat.mensagem(msg_inteiro_invalido(texto), "Erro!", Botoes::OK, Icone::Erro);
-    return v;
-  };
-
-  if (o.cfg.DoDo_geral) {
-    if (capitais(g.le(0, 1)) == "P") {
-      const auto v = inteiro(1);
-      if (!v) return false;
-      o.TotalPrincipal = *v;
-    }
-    return true;
-  }
-  int s_linha = 0;
-  for (int r = 1; r < g.linhas(); ++r)
-    if (capitais(g.cel(0, r)).starts_with("S")) {
-      s_linha = r;
-      break;
-    }
-  // Converted first, so that a failure leaves the totals as they were.
-  std::vector<int64_t> novos(o.TotaisSecundarios.size());
-  for (size_t k = 0; k < novos.size(); ++k) {
-    const auto v = inteiro(s_linha + static_cast<int>(k));
-    if (!v) return false;
-    novos[k] = *v;
-  }
-  o.TotaisSecundarios = std::move(novos);
-  o.TotalPrincipal = 0;
-  for (int64_t t : o.TotaisSecundarios) o.TotalPrincipal += t;
-  return true;
-}
-
 std::string Projeta_Linha(Sistema& sis, int r, int c0, double B0, double B1, double PX, double p0,
                           double p1) {
   const auto dodo = projecao_dodo(B0, B1, PX, p0, p1);
@@ -308,7 +257,7 @@ bool Projeta_Ano_Simples(Sistema& sis, const std::string& ano) {
   if (!projeta(sis, ano)) return false;
   // 11.
   try {
-    Grava_Ano(sis, ano, 'S');
+    Grava_Ano(sis, ano, Metodo::Simples);
   } catch (const ErroArquivo& e) {
     sis.plat.erro_geral(e.what());
     return false;
@@ -431,7 +380,7 @@ bool AdaptarClick(Sistema& sis) {
 
   s.Adaptar = false;
   try {
-    Grava_Ano(sis, s.Ano_Projetado_hint, 'S');
+    Grava_Ano(sis, s.Ano_Projetado_hint, Metodo::Simples);
   } catch (const ErroArquivo& e) {
     sis.plat.erro_geral(e.what());
     return false;

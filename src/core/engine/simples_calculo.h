@@ -8,11 +8,6 @@ namespace zivu {
 
 class Sistema;
 
-// Loads the expected totals of year `i` (0-based position in the simple
-// window's year list) and writes the fifth header of the variables grid.
-// False when a totals cell did not convert (the message was shown).
-bool PegandoNovosTotais(Sistema& sis, int i);
-
 // One small area: the DoDo formulas. Writes the unrounded population, Ai and
 // Bi into the variables grid (columns c0..c0+2 of row r) and returns the
 // rounded population as text, or "Erro" when a step fails.

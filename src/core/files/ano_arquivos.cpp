@@ -1,16 +1,18 @@
-// Per-year result files in the "Temp" folder and the simple window's year
-// chooser that loads them back.
+// The per-year result store in the per-year folder.
 #include "core/files/ano_arquivos.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+#include <vector>
 
-#include "core/engine/simples_calculo.h"
+#include <cerrno>
+#include <unistd.h>
+
 #include "core/files/arquivos.h"
 #include "core/files/leitor.h"
-#include "core/results/simples_exportar.h"
 #include "core/sistema.h"
 #include "core/text/codificacao.h"
 #include "core/text/textos.h"
@@ -18,6 +20,25 @@
 namespace zivu {
 
 namespace {
+
+struct Tipo {
+  ArquivoAno tipo;
+  const char* prefixo;
+  bool csv;
+  Metodo metodo;
+};
+
+constexpr std::array<Tipo, 7> kTipos = {{
+    {ArquivoAno::SR, "SR", true, Metodo::Simples},
+    {ArquivoAno::SV, "SV", true, Metodo::Simples},
+    {ArquivoAno::SA, "SA", false, Metodo::Simples},
+    {ArquivoAno::SO, "SO", false, Metodo::Simples},
+    {ArquivoAno::QU, "QU", true, Metodo::Quartis},
+    {ArquivoAno::Q2, "Q2", true, Metodo::Quartis},
+    {ArquivoAno::QA, "QA", false, Metodo::Quartis},
+}};
+
+const Tipo& tipo_de(ArquivoAno tipo) { return kTipos[static_cast<size_t>(tipo)]; }
 
 // The observations box keeps LF line breaks; its file has CR LF.
 std::string para_crlf(const std::string& texto) {
@@ -53,36 +74,10 @@ std::string para_lf(const std::string& texto) {
   return r;
 }
 
-// A marker or observations file as text; nullopt after the general error
-// report was shown.
-std::optional<std::string> le_texto(Sistema& sis, const std::string& caminho) {
-  auto bytes = le_bytes(caminho);
-  if (!bytes) {
-    sis.plat.erro_geral("Não foi possível abrir o arquivo " + caminho + ".");
-    return std::nullopt;
-  }
-  return decodifica_arquivo(*bytes);
-}
-
-// The run's own scratch files are written straight: the temporary copy and
-// the flush to disk that protect the user's files would cost more than the
-// computation of a year, and a run that fails is simply run again.
-void grava_direto(const std::string& caminho, std::string_view texto_utf8) {
-  const std::string bytes = codifica_arquivo(texto_utf8);
-  std::FILE* f = std::fopen(caminho.c_str(), "wb");
-  int erro = f ? 0 : errno;
-  if (f) {
-    if (std::fwrite(bytes.data(), 1, bytes.size(), f) != bytes.size()) erro = errno;
-    if (std::fclose(f) != 0 && erro == 0) erro = errno;
-  }
-  if (erro != 0)
-    throw ErroArquivo("Não foi possível gravar o arquivo " + caminho + ".\rErro original: " + std::strerror(erro));
-}
-
 // The grid as Grava_CSV writes it (no configuration block: the grids stored
 // here are never the worksheet): rows 1..linhas, columns 1..colunas (26 at
 // most), every cell quoted, a quote inside doubled, each followed by ";".
-void grava_csv_do_ano(const std::string& caminho, const Grade& g, int linhas, int colunas) {
+std::string texto_csv(const Grade& g, int linhas, int colunas) {
   colunas = std::clamp(colunas, 0, 26);
   std::string texto;
   size_t tamanho = 0;
@@ -103,16 +98,82 @@ void grava_csv_do_ano(const std::string& caminho, const Grade& g, int linhas, in
     }
     texto += "\r\n";
   }
-  grava_direto(caminho, texto);
+  return texto;
+}
+
+void grava(const Sistema& sis, ArquivoAno tipo, const std::string& ano, std::string_view texto_utf8) {
+  grava_texto(caminho_arquivo_ano(sis, tipo, ano), texto_utf8);
+}
+
+// A grid file is refused with the reader's message, a marker or
+// observations file with the general error report.
+bool confere_legivel(Sistema& sis, ArquivoAno tipo, const std::string& caminho) {
+  if (arquivo_legivel(caminho)) return true;
+  if (tipo_de(tipo).csv)
+    mensagem_em_uso(sis, caminho);
+  else
+    sis.plat.erro_geral("Não foi possível abrir o arquivo " + caminho + ".");
+  return false;
+}
+
+std::string le_texto(const std::string& caminho) {
+  const auto bytes = le_bytes(caminho);
+  return bytes ? decodifica_arquivo(*bytes) : std::string();
 }
 
 }  // namespace
+
+std::string nome_arquivo_ano(ArquivoAno tipo, std::string_view ano) {
+  const Tipo& t = tipo_de(tipo);
+  std::string nome = t.prefixo;
+  nome += ano;
+  if (t.csv) nome += ".CSV";
+  return nome;
+}
 
 std::string pasta_temp(const Sistema& sis) {
   std::string pasta = sis.princ.PastaTemp;
   if (pasta.empty()) return pasta_trabalho() + "Temp/";
   if (pasta.back() != '/') pasta += '/';
   return pasta;
+}
+
+std::string caminho_arquivo_ano(const Sistema& sis, ArquivoAno tipo, std::string_view ano) {
+  return pasta_temp(sis) + nome_arquivo_ano(tipo, ano);
+}
+
+bool arquivo_do_metodo(std::string_view nome, Metodo metodo) {
+  for (const Tipo& t : kTipos) {
+    if (t.metodo != metodo || nome.size() < 3) continue;
+    if (capitais(nome.substr(0, 2)) != t.prefixo) continue;
+    std::string_view resto = nome.substr(2);
+    if (t.csv) {
+      if (resto.size() < 4 || capitais(resto.substr(resto.size() - 4)) != ".CSV") continue;
+      resto.remove_suffix(4);
+    }
+    if (!resto.empty() && std::all_of(resto.begin(), resto.end(), [](char c) { return c >= '0' && c <= '9'; }))
+      return true;
+  }
+  return false;
+}
+
+bool Apaga_Arquivos_Ano(const std::string& pasta, Metodo metodo) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  std::vector<std::string> nomes;
+  for (fs::directory_iterator it(pasta, ec), fim; !ec && it != fim; it.increment(ec)) {
+    std::error_code ec_tipo;
+    if (it->is_directory(ec_tipo)) continue;
+    std::string nome = it->path().filename().string();
+    if (arquivo_do_metodo(nome, metodo)) nomes.push_back(std::move(nome));
+  }
+  std::sort(nomes.begin(), nomes.end());
+  const fs::path base(pasta);
+  for (const auto& nome : nomes) {
+    const std::string caminho = (base / nome).string();
+    if (::unlink(caminho.c_str()) != 0 && errno != ENOENT) return false;
+  }
+  return true;
 }
 
 std::string texto_marcador(bool adaptar) { return adaptar ? "adaptar" : "nao adaptar"; }
@@ -133,54 +194,43 @@ bool le_marcador(const std::string& texto) {
   return adaptar;
 }
 
-void Grava_Ano(Sistema& sis, const std::string& ano, char tipo) {
-  if (tipo != 'S' && tipo != 's') {
-    Grava_Ano_Quartis(sis, ano);
+void Grava_Ano(Sistema& sis, const std::string& ano, Metodo metodo) {
+  if (metodo == Metodo::Simples) {
+    const Origem& o = sis.origem;
+    const Simples& s = sis.simples;
+    grava(sis, ArquivoAno::SR, ano, texto_csv(s.DadosSaida, o.UltimaLinha, o.UltimaColuna));
+    grava(sis, ArquivoAno::SV, ano, texto_csv(s.DadosVariaveis, o.UltimaLinha, colunas_variaveis(o)));
+    grava(sis, ArquivoAno::SA, ano, texto_marcador(s.Adaptar));
+    grava(sis, ArquivoAno::SO, ano, para_crlf(s.Texto_Obs));
     return;
   }
-  const std::string pasta = pasta_temp(sis);
-  const Origem& o = sis.origem;
-  const Simples& s = sis.simples;
-  grava_csv_do_ano(pasta + "SR" + ano + ".CSV", s.DadosSaida, o.UltimaLinha, o.UltimaColuna);
-  grava_csv_do_ano(pasta + "SV" + ano + ".CSV", s.DadosVariaveis, o.UltimaLinha, colunas_variaveis(sis));
-  grava_direto(pasta + "SA" + ano, texto_marcador(s.Adaptar));
-  grava_direto(pasta + "SO" + ano, para_crlf(s.Texto_Obs));
-}
-
-void Grava_Ano_Quartis(Sistema& sis, const std::string& ano) {
-  const std::string pasta = pasta_temp(sis);
   const Quartis& q = sis.quartis;
-  grava_csv_do_ano(pasta + "QU" + ano + ".CSV", q.Tab_Uniao, q.Tab_Uniao.linhas() - 1, q.Tab_Uniao.colunas() - 1);
-  grava_csv_do_ano(pasta + "Q2" + ano + ".CSV", q.Tab_DUniao, q.Tab_DUniao.linhas() - 1,
-                   q.Tab_DUniao.colunas() - 1);
-  grava_direto(pasta + "QA" + ano, texto_marcador(q.Adaptar));
+  grava(sis, ArquivoAno::QU, ano, texto_csv(q.Tab_Uniao, q.Tab_Uniao.linhas() - 1, q.Tab_Uniao.colunas() - 1));
+  grava(sis, ArquivoAno::Q2, ano, texto_csv(q.Tab_DUniao, q.Tab_DUniao.linhas() - 1, q.Tab_DUniao.colunas() - 1));
+  grava(sis, ArquivoAno::QA, ano, texto_marcador(q.Adaptar));
 }
 
-void Ano_ProjetadoClick(Sistema& sis) { sis.simples.Anos_visivel = true; }
+bool Le_Ano(Sistema& sis, const std::string& ano, Metodo metodo) {
+  const bool simples = metodo == Metodo::Simples;
+  const std::vector<ArquivoAno> tipos = simples ? std::vector{ArquivoAno::SA, ArquivoAno::SR, ArquivoAno::SV, ArquivoAno::SO}
+                                                : std::vector{ArquivoAno::QA, ArquivoAno::QU, ArquivoAno::Q2};
+  for (ArquivoAno t : tipos)
+    if (!confere_legivel(sis, t, caminho_arquivo_ano(sis, t, ano))) return false;
 
-void Cancelar_anoClick(Sistema& sis) { sis.simples.Anos_visivel = false; }
-
-bool Aceitar_anoClick(Sistema& sis) {
-  Simples& s = sis.simples;
-  const int i = s.Esc_Ano_Projetado_indice;
-  if (i < 0 || i >= static_cast<int>(s.Esc_Ano_Projetado.size())) return true;
-  if (!PegandoNovosTotais(sis, i)) return false;
-  const std::string ano = s.Esc_Ano_Projetado[static_cast<size_t>(i)];
-  s.Ano_Projetado_hint = ano;
-  sis.princ.Recarga_Ano = 1;
-  const std::string pasta = pasta_temp(sis);
-
-  const auto marcador = le_texto(sis, pasta + "SA" + ano);
-  if (!marcador) return false;
-  s.Adaptar = le_marcador(*marcador);
-  if (!Le_Arquivo(sis, pasta + "SR" + ano + ".CSV", "TXT", s.DadosSaida)) return false;
-  if (!Le_Arquivo(sis, pasta + "SV" + ano + ".CSV", "TXT", s.DadosVariaveis)) return false;
-  // The whole observations file: a paragraph break is no end of the text.
-  const auto obs = le_texto(sis, pasta + "SO" + ano);
-  if (!obs) return false;
-  s.Texto_Obs = para_lf(*obs);
-  Cancelar_anoClick(sis);
-  return true;
+  auto carrega = [&](ArquivoAno t, Grade& g) {
+    return Le_Arquivo(sis, caminho_arquivo_ano(sis, t, ano), ModoLeitura::Recarga, g);
+  };
+  if (simples) {
+    Simples& s = sis.simples;
+    s.Adaptar = le_marcador(le_texto(caminho_arquivo_ano(sis, ArquivoAno::SA, ano)));
+    if (!carrega(ArquivoAno::SR, s.DadosSaida) || !carrega(ArquivoAno::SV, s.DadosVariaveis)) return false;
+    // The whole observations file: a paragraph break is no end of the text.
+    s.Texto_Obs = para_lf(le_texto(caminho_arquivo_ano(sis, ArquivoAno::SO, ano)));
+    return true;
+  }
+  Quartis& q = sis.quartis;
+  q.Adaptar = le_marcador(le_texto(caminho_arquivo_ano(sis, ArquivoAno::QA, ano)));
+  return carrega(ArquivoAno::QU, q.Tab_Uniao) && carrega(ArquivoAno::Q2, q.Tab_DUniao);
 }
 
 }  // namespace zivu

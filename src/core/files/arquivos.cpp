@@ -151,6 +151,15 @@ bool existe_arquivo(const std::string& caminho) {
   return ::stat(caminho.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
+bool arquivo_legivel(const std::string& caminho) {
+  const int fd = ::open(caminho.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  ::close(fd);
+  return regular;
+}
+
 std::string pasta_trabalho() {
   std::string pasta;
   if (const char* home = std::getenv("ZIVU_HOME"); home && *home) {

@@ -25,6 +25,8 @@ void grava_seguro(const std::string& caminho, std::string_view bytes);
 void grava_texto(const std::string& caminho, std::string_view texto_utf8);
 
 bool existe_arquivo(const std::string& caminho);
+// A regular file that can be opened for reading (never blocks on a FIFO).
+bool arquivo_legivel(const std::string& caminho);
 
 // $ZIVU_HOME, else ~/.local/share/derova-zivu; ends with "/".
 std::string pasta_trabalho();

@@ -36,14 +36,13 @@ void ImportarClick(Sistema& sis) {
 
 bool Importa_Arquivo(Sistema& sis, const std::string& nome) {
   sis.origem.CriarClick();
-  const std::string extensao = extensao_de(nome);
-  const std::string tipo = capitais(extensao);
+  const std::string tipo = capitais(extensao_de(nome));
   bool lido = false;
   if (tipo == "TXT" || tipo == "CSV") {
-    lido = Le_Arquivo(sis, nome, extensao, sis.origem.DadosEntrada);
+    lido = Le_Arquivo(sis, nome, ModoLeitura::Planilha, sis.origem.DadosEntrada);
   } else if (sis.plat.mensagem("Método de importação ainda não definido.\r\rAbrir como ASCII?",
                                "Aviso!", Botoes::SimNao, Icone::Aviso) == Resposta::Sim) {
-    lido = Le_Arquivo(sis, nome, "TXT", sis.origem.DadosEntrada);
+    lido = Le_Arquivo(sis, nome, ModoLeitura::Planilha, sis.origem.DadosEntrada);
   }
   sis.simples.Adaptar = false;
   sis.quartis.Adaptar = false;

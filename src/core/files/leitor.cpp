@@ -93,20 +93,20 @@ void mensagem_em_uso(Sistema& sis, const std::string& nome) {
                     Botoes::OK, Icone::Erro);
 }
 
-bool Le_Arquivo(Sistema& sis, const std::string& nome, const std::string& /*extensao*/,
-                Grade& grade) {
+bool Le_Arquivo(Sistema& sis, const std::string& nome, ModoLeitura modo, Grade& grade) {
   // CSV and TXT files are read alike.
   const auto bytes = le_bytes(nome);
   if (!bytes) {
     mensagem_em_uso(sis, nome);
     return false;
   }
-  return Le_Conteudo(sis, nome, *bytes, grade);
+  return Le_Conteudo(sis, nome, *bytes, modo, grade);
 }
 
-bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, Grade& grade) {
+bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, ModoLeitura modo,
+                 Grade& grade) {
   Origem& origem = sis.origem;
-  const bool planilha = sis.princ.Recarga_Ano == 0;
+  const bool planilha = modo == ModoLeitura::Planilha;
   const std::string texto = decodifica_arquivo(bytes);
   const std::vector<std::string_view> linhas = divide_linhas(texto);
 

@@ -9,11 +9,16 @@ namespace zivu {
 class Sistema;
 class Grade;
 
-// Loads a file into `grade`. In worksheet mode (princ.Recarga_Ano == 0) it
-// also resets the worksheet and reads the configuration block; in reload mode
-// it only loads cells. Messages go through the platform. Returns false when a
-// message ended the read (file unreadable, too many rows or columns).
-bool Le_Arquivo(Sistema& sis, const std::string& nome, const std::string& extensao, Grade& grade);
+// How a file is loaded: as the worksheet (the sheet is reset and the
+// configuration block read), or as a stored result year (cells only).
+enum class ModoLeitura { Planilha, Recarga };
+
+// Loads a file into `grade`. Messages go through the platform. Returns false
+// when a message ended the read (file unreadable, too many rows or columns).
+bool Le_Arquivo(Sistema& sis, const std::string& nome, ModoLeitura modo, Grade& grade);
+
+// The reading failure message of `nome`, caption "Erro!".
+void mensagem_em_uso(Sistema& sis, const std::string& nome);
 
 // Import command: the open dialog, then Importa_Arquivo.
 void ImportarClick(Sistema& sis);

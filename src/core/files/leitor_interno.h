@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/files/leitor.h"
+
 namespace zivu {
 
 class Sistema;
@@ -21,9 +23,7 @@ std::vector<std::string_view> divide_linhas(std::string_view texto);
 bool Le_Configuracao(Sistema& sis, const std::vector<std::string_view>& linhas);
 
 // Le_Arquivo on bytes already read from the file `nome`.
-bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, Grade& grade);
-
-// The reading failure message of `nome`, caption "Erro!".
-void mensagem_em_uso(Sistema& sis, const std::string& nome);
+bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, ModoLeitura modo,
+                 Grade& grade);
 
 }  // namespace zivu

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/engine/simples_calculo.h"
+#include "core/engine/calculo.h"
 #include "core/menus.h"
 #include "core/sistema.h"
 #include "core/worksheet/validacao.h"
@@ -59,11 +59,9 @@ bool comando_de_resultados(Sistema& sis, bool quartis, const std::function<bool(
 
   // The target year is the last of the list: its totals are the marked ones.
   const std::string& ano = quartis ? sis.quartis.Ano_Projetado_hint : sis.simples.Ano_Projetado_hint;
-  const std::vector<std::string>& anos = sis.simples.Esc_Ano_Projetado;
+  const std::vector<std::string>& anos = quartis ? sis.quartis.Esc_Ano_Projetado : sis.simples.Esc_Ano_Projetado;
   const auto it = std::find(anos.begin(), anos.end(), ano);
-  if (it != anos.end() && it + 1 != anos.end() &&
-      !PegandoNovosTotais(sis, static_cast<int>(it - anos.begin())))
-    return false;
+  if (it != anos.end() && it + 1 != anos.end() && !PegandoNovosTotais(sis, ano)) return false;
   return comando();
 }
 
@@ -76,7 +74,7 @@ JanelaResultado CalcularClick(Sistema& sis) {
   std::string antes = std::move(sis.princ.situacao);
   sis.princ.situacao.clear();
   try {
-    ProcessaClick(sis);
+    Calcular(sis);
   } catch (...) {
     if (sis.princ.situacao.empty()) sis.princ.situacao = std::move(antes);
     throw;

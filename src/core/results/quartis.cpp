@@ -107,18 +107,6 @@ void mostra_pagina(Sistema& sis, PaginaQuartis pagina) {
   }
 }
 
-// ---- year chooser
-
-void Ano_ProjetadoClick(Quartis& q) {
-  q.Anos_visivel = true;
-  q.barra3_habilitado = false;
-}
-
-void Cancelar_anoClick(Quartis& q) {
-  q.Anos_visivel = false;
-  q.barra3_habilitado = true;
-}
-
 // ---- exports
 
 namespace {

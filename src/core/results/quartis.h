@@ -124,10 +124,6 @@ void QuartisShow(Sistema& sis);
 // export and print items (page codes 4 to 7).
 void mostra_pagina(Sistema& sis, PaginaQuartis pagina);
 
-// ---- year chooser
-void Ano_ProjetadoClick(Quartis& q);
-void Cancelar_anoClick(Quartis& q);
-
 // ---- exports; false when cancelled or the file could not be written
 bool Exportar_TPClick(Sistema& sis);
 bool Exportar_EstClick(Sistema& sis);

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/engine/escolha_ano.h"
 #include "core/engine/quartis_calculo.h"
 #include "core/engine/simples_calculo.h"
 #include "core/files/ano_arquivos.h"

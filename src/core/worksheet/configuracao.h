@@ -45,6 +45,12 @@ struct Configuracao {
   bool MetodoQuartis = false;
 };
 
+// The projection method a run uses ("Quartis" checked or not).
+enum class Metodo { Simples, Quartis };
+inline Metodo metodo_escolhido(const Configuracao& cfg) {
+  return cfg.MetodoQuartis ? Metodo::Quartis : Metodo::Simples;
+}
+
 // The twelve items of the month lists.
 extern const char* const kMeses[12];
 

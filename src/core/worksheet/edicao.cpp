@@ -36,7 +36,6 @@ void Origem::Edite_OKClick() {
 }
 
 void Origem::CriarClick() {
-  sis_.princ.Recarga_Ano = 0;
   EsvaziaPlanilhas();
   legenda_pagina = "DoDo";
   ListaObs();

@@ -13,6 +13,11 @@ Regiao ordena(int X0, int Y0, int X1, int Y1) {
   return Regiao{std::min(X0, X1), std::min(Y0, Y1), std::max(X0, X1), std::max(Y0, Y1)};
 }
 
+int colunas_variaveis(const Origem& o) {
+  const int c0 = o.CelulasAno.empty() ? 0 : o.CelulasAno[0].X;
+  return std::max<int>(o.UltimaColuna, c0 > 0 ? c0 + 4 : 0);
+}
+
 Origem::Origem(Sistema& sistema)
     : DadosEntrada("DadosEntrada", kColunasPlanilha, kLinhasPlanilha),
       Grade_totais("Grade_totais", 3, 2),

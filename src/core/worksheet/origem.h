@@ -178,6 +178,10 @@ class Origem {
                       bool linha_exata, bool com_totais);
 };
 
+// Columns the variables grid is written with: the worksheet's extent, widened
+// so that Bi and both rates of the first year column are kept.
+int colunas_variaveis(const Origem& o);
+
 // Orders the corners of a region.
 Regiao ordena(int X0, int Y0, int X1, int Y1);
 

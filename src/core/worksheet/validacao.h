@@ -15,8 +15,9 @@ inline constexpr std::string_view kCaracteresNumero = "0123456789.,";
 // True when the text is not empty and every character is in `permitidos`.
 bool valida(std::string_view texto, std::string_view permitidos = kCaracteresNumero);
 
-// "Calcular": every check in order; on success the calculation driver runs.
-// False when a check stopped it (its message was shown).
+// The checks "Calcular" makes before a run, in their fixed order; on success
+// the run's parameters (month counts, number mask, projected-year lists) are
+// set. False when a check stopped it (its message was shown).
 bool ProcessaClick(Sistema& sis);
 
 // Months from the second survey to projected year `ano`:

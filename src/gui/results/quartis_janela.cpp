@@ -17,6 +17,7 @@
 #include <tuple>
 #include <utility>
 
+#include "core/engine/escolha_ano.h"
 #include "core/engine/quartis_calculo.h"
 #include "core/results/janelas_resultado.h"
 #include "core/results/saida_outros.h"

@@ -14,7 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/engine/simples_calculo.h"
-#include "core/files/ano_arquivos.h"
+#include "core/engine/escolha_ano.h"
 #include "core/files/area_transferencia.h"
 #include "core/results/janelas_resultado.h"
 #include "core/results/saida_outros.h"
@@ -106,7 +106,7 @@ QWidget* TSimples::cria_resultados() {
   connect(ImpRes, &QToolButton::clicked, this,
           [this, &sis] { comando([this, &sis] { imprime(sis.simples.DadosSaida, zivu::kTituloImpRes); }); });
   connect(Ano_Projetado, &QPushButton::clicked, this,
-          [this, &sis] { comando([&sis] { zivu::Ano_ProjetadoClick(sis); }); });
+          [this, &sis] { comando([&sis] { zivu::Ano_ProjetadoClick(sis.simples); }); });
   connect(Adaptar, &QPushButton::clicked, this, [this, &sis] { do_ano([&sis] { return zivu::AdaptarClick(sis); }); });
   connect(DoDo_Tradutor, &QPushButton::clicked, this,
           [this, &sis] { do_ano([&sis] { return zivu::DoDo_TradutorClick(sis); }); });
@@ -120,7 +120,7 @@ QWidget* TSimples::cria_resultados() {
   connect(Anos->Aceitar_ano, &QToolButton::clicked, this,
           [this, &sis] { do_ano([&sis] { return zivu::Aceitar_anoClick(sis); }); });
   connect(Anos->Cancelar_ano, &QToolButton::clicked, this,
-          [this, &sis] { comando([&sis] { zivu::Cancelar_anoClick(sis); }); });
+          [this, &sis] { comando([&sis] { zivu::Cancelar_anoClick(sis.simples); }); });
   return p;
 }
 

@@ -25,7 +25,7 @@ struct AmbienteQuartis {
   explicit AmbienteQuartis(const std::string& planilha, const std::string& mascara = "") {
     definir_separador_decimal('.');
     sis.princ.PastaTemp = pasta.caminho();
-    EXPECT_TRUE(Le_Arquivo(sis, dados(planilha), "CSV", sis.origem.DadosEntrada));
+    EXPECT_TRUE(Le_Arquivo(sis, dados(planilha), ModoLeitura::Planilha, sis.origem.DadosEntrada));
     sis.origem.MesesPesquisas = 120;
     sis.origem.MesesProjecao = 60;
     sis.origem.MascaraDecimais = mascara;

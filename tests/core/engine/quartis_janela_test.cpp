@@ -1,5 +1,7 @@
 // The quartile window around the engine: loading a stored year, header rows,
 // exports, and a whole run from "Calcular".
+#include "core/engine/calculo.h"
+#include "core/engine/escolha_ano.h"
 #include "core/engine/quartis_auxiliar.h"
 #include "core/engine/quartis_calculo.h"
 #include "core/worksheet/validacao.h"
@@ -30,7 +32,6 @@ TEST_F(QuartisAno, AcceptingAYearLoadsItsStoredFiles) {
   EXPECT_EQ(a.q().Tab_DUniao.cel(5, 1), "-268");
   EXPECT_TRUE(a.q().Adaptar);
   EXPECT_EQ(a.q().Ano_Projetado_hint, "2005");
-  EXPECT_EQ(a.sis.princ.Recarga_Ano, 1);
   EXPECT_FALSE(a.q().Anos_visivel);
   EXPECT_TRUE(a.q().barra3_habilitado);
   // Column 10's heading after the reload.
@@ -118,7 +119,7 @@ TEST_F(QuartisExportacao, StatisticsOfTheAreaShown) {
 TEST(QuartisCalculo, CalcularRunsEveryStepAndShowsTheLastYear) {
   AmbienteQuartis a("quartis_geral.csv");
   a.o().cfg.MetodoQuartis = true;
-  ASSERT_TRUE(ProcessaClick(a.sis));
+  ASSERT_TRUE(Calcular(a.sis));
   const Quartis& q = a.q();
   EXPECT_TRUE(a.plat.mensagens.empty());
   EXPECT_EQ(q.Ano_Projetado_hint, "2005");

@@ -1,5 +1,6 @@
 // The simple DoDo computation of a year: the formulas, both passes, the
 // observations, the failures that cancel a run, and "Adaptar".
+#include "core/engine/calculo.h"
 #include "core/engine/simples_calculo.h"
 
 #include <gtest/gtest.h>
@@ -42,7 +43,7 @@ TEST(Projeta_Linha, FormulasMaskAndFailure) {
 TEST(ProjecaoSimples, WorkedExample) {
   AmbienteSimples a;
   a.exemplo();
-  ASSERT_TRUE(ProcessaClick(a.sis));
+  ASSERT_TRUE(Calcular(a.sis));
   EXPECT_EQ(a.saida().cel(2, 3), "145");
   EXPECT_EQ(a.vars().cel(5, 3).substr(0, 13), "2.65836313042");  // 120 months
   EXPECT_EQ(a.vars().cel(6, 3).substr(0, 13), "2.20800938152");  // 60 months
@@ -56,7 +57,7 @@ TEST(ProjecaoSimples, ADifferingTotalReplacesTheTextAndEnablesAdaptar) {
   AmbienteSimples a;
   definir_separador_decimal(',');
   a.exemplo(1301, {{"100", "130"}, {"400", "470"}, {"500", "600"}});
-  ASSERT_TRUE(ProcessaClick(a.sis));
+  ASSERT_TRUE(Calcular(a.sis));
   EXPECT_EQ(a.vars().cel(3, 3), "0,15");
   EXPECT_EQ(a.saida().cel(2, 5), "650");
   EXPECT_TRUE(a.s().Adaptar);
@@ -72,7 +73,7 @@ TEST(ProjecaoSimples, NegativeAndZeroResults) {
   // -25 and 1525 against 1500: the totals agree, negatives included.
   AmbienteSimples a;
   a.exemplo(1500, {{"100", "50"}, {"900", "1150"}});
-  ASSERT_TRUE(ProcessaClick(a.sis));
+  ASSERT_TRUE(Calcular(a.sis));
   EXPECT_EQ(a.vars().cel(6, 3), "Pop. negativa");
   EXPECT_EQ(a.saida().cel(2, 2), "1525");  // the block sum leaves it out
   EXPECT_EQ(a.vars().cel(2, 2), "1500");
@@ -82,13 +83,13 @@ TEST(ProjecaoSimples, NegativeAndZeroResults) {
 
   AmbienteSimples b;
   b.exemplo(1600, {{"50", "25"}, {"50", "25"}, {"900", "1150"}});
-  ASSERT_TRUE(ProcessaClick(b.sis));
+  ASSERT_TRUE(Calcular(b.sis));
   EXPECT_NE(b.s().Texto_Obs.find("Há resultados negativos.\n\n"), std::string::npos);
 
   // No change, gone by the second survey, and a projection of exactly 0.
   AmbienteSimples c;
   c.exemplo(1400, {{"300", "300"}, {"100", "0"}, {"100", "50"}, {"500", "850"}});
-  ASSERT_TRUE(ProcessaClick(c.sis));
+  ASSERT_TRUE(Calcular(c.sis));
   EXPECT_EQ(c.vars().cel(3, 3), "0");
   EXPECT_EQ(c.vars().cel(4, 3), "300");
   EXPECT_EQ(c.vars().cel(5, 3), "0");
@@ -107,7 +108,7 @@ TEST(ProjecaoSimples, FailuresCancelTheRunWithoutFiles) {
     AmbienteSimples a;
     a.exemplo();
     casos[i](a);
-    EXPECT_FALSE(ProcessaClick(a.sis));
+    EXPECT_FALSE(Calcular(a.sis));
     ASSERT_EQ(a.plat.mensagens.size(), 1u) << i;
     EXPECT_EQ(a.plat.mensagens[0].texto, "Algum problema no cálculo. Tarefa cancelada.");
     EXPECT_EQ(a.plat.mensagens[0].titulo, "Erro!");
@@ -145,7 +146,7 @@ void dois_blocos(AmbienteSimples& a) {
 TEST(ProjecaoSimples, BlocksReportTheirOwnSumsWhereverTheirLinesLie) {
   AmbienteSimples a;
   dois_blocos(a);
-  ASSERT_TRUE(ProcessaClick(a.sis));
+  ASSERT_TRUE(Calcular(a.sis));
   EXPECT_EQ(a.saida().cel(2, 7), "350");
   EXPECT_EQ(a.vars().cel(3, 7), "1");
   EXPECT_EQ(a.o().TotaisObtidos, (std::vector<int64_t>{1300, 350}));
@@ -163,7 +164,7 @@ TEST(ProjecaoSimples, SummarySumsAreIntegerDigitsEvenPast10To15) {
   a.o().Ano(3, 1);
   a.principal(2, 2, 3, 1000);
   a.o().Dados(2, 3, 3, 3);
-  ASSERT_TRUE(ProcessaClick(a.sis));
+  ASSERT_TRUE(Calcular(a.sis));
   EXPECT_EQ(a.saida().cel(2, 3), "0");
   EXPECT_NE(a.s().Texto_Obs.find("Área principal\n  -> Somatório de Ai = 1000000000000000\n"
                                  "  -> Somatório de Bi = -1000000000000000000\n"),
@@ -180,11 +181,11 @@ TEST(PegandoNovosTotais, ReadsTheYearsColumn) {
   g.cel(2, 0) = "2001";
   g.cel(0, 1) = "p";
   g.cel(2, 1) = "1350";
-  ASSERT_TRUE(PegandoNovosTotais(a.sis, 0));
+  ASSERT_TRUE(PegandoNovosTotais(a.sis, "2001"));
   EXPECT_EQ(a.o().TotalPrincipal, 1350);
   EXPECT_EQ(a.vars().cel(6, 1), "Taxa 2000/2001");
   // A year missing from the sheet lands on the labels.
-  EXPECT_FALSE(PegandoNovosTotais(a.sis, 1));
+  EXPECT_FALSE(PegandoNovosTotais(a.sis, "2009"));
   EXPECT_EQ(a.plat.mensagens.back().texto, "'p' não é um valor inteiro válido.");
 
   AmbienteSimples b;
@@ -196,7 +197,7 @@ TEST(PegandoNovosTotais, ReadsTheYearsColumn) {
     b.o().Grade_totais.cel(0, r) = linha[r][0];
     b.o().Grade_totais.cel(1, r) = linha[r][1];
   }
-  ASSERT_TRUE(PegandoNovosTotais(b.sis, 0));
+  ASSERT_TRUE(PegandoNovosTotais(b.sis, "2005"));
   EXPECT_EQ(b.o().TotaisSecundarios, (std::vector<int64_t>{700, 80}));
   EXPECT_EQ(b.o().TotalPrincipal, 780);
 }

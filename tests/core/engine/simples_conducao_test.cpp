@@ -16,11 +16,11 @@ namespace {
 TEST(Conducao, TheFolderIsCreatedOrClearedOfTheChosenMethodsFiles) {
   AmbienteSimples a;
   a.exemplo();
-  ASSERT_TRUE(ProcessaClick(a.sis));
+  ASSERT_TRUE(Calcular(a.sis));
   EXPECT_TRUE(existe(a.temp("SO2005")));
 
   for (const char* nome : {"SR1999.CSV", "so1999", "QU1999.CSV", "outro.txt"}) escreve_tudo(a.temp(nome), "x");
-  ASSERT_TRUE(ProcessaClick(a.sis));
+  ASSERT_TRUE(Calcular(a.sis));
   EXPECT_FALSE(existe(a.temp("SR1999.CSV")));
   EXPECT_FALSE(existe(a.temp("so1999")));
   EXPECT_TRUE(existe(a.temp("QU1999.CSV")));
@@ -30,7 +30,7 @@ TEST(Conducao, TheFolderIsCreatedOrClearedOfTheChosenMethodsFiles) {
   a.o().MetodoQuartisClick(true);
   a.o().cfg.Div_habitantes = "0";
   a.plat.mensagens.clear();
-  EXPECT_FALSE(ProcessaClick(a.sis));
+  EXPECT_FALSE(Calcular(a.sis));
   ASSERT_EQ(a.plat.mensagens.size(), 1u);
   EXPECT_EQ(a.plat.mensagens[0].texto, "Informe um número maior que 0 em valor divisório (Configuração - Quartis)");
   EXPECT_EQ(a.plat.mensagens[0].titulo, "Alerta");
@@ -39,7 +39,7 @@ TEST(Conducao, TheFolderIsCreatedOrClearedOfTheChosenMethodsFiles) {
   EXPECT_EQ(a.plat.situacoes.back().rfind("Calculado, levando ", 0), 0u);
 
   a.o().cfg.Div_habitantes = "10";
-  EXPECT_FALSE(ProcessaClick(a.sis));
+  EXPECT_FALSE(Calcular(a.sis));
   EXPECT_EQ(a.plat.mensagens.back().texto,
             "Não existe referência sobre algum identificador de linha (Condiguração - Quartis - Pontos de referência)");
 }
@@ -51,7 +51,7 @@ TEST(Conducao, AFolderThatCannotBeUsedStopsTheRun) {
     std::filesystem::create_directories(a.temp(""));
     escreve_tudo(a.temp("SR1999.CSV"), "x");
     std::filesystem::permissions(a.temp(""), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    EXPECT_FALSE(ProcessaClick(a.sis));
+    EXPECT_FALSE(Calcular(a.sis));
     std::filesystem::permissions(a.temp(""), std::filesystem::perms::owner_all);
     ASSERT_EQ(a.plat.mensagens.size(), 1u);
     EXPECT_EQ(a.plat.mensagens[0].texto, "A pasta\r\r" + a.pasta.caminho() +
@@ -62,7 +62,7 @@ TEST(Conducao, AFolderThatCannotBeUsedStopsTheRun) {
   }
   escreve_tudo(a.pasta / "arquivo", "x");
   a.sis.princ.PastaTemp = a.pasta / "arquivo";
-  EXPECT_FALSE(ProcessaClick(a.sis));
+  EXPECT_FALSE(Calcular(a.sis));
   ASSERT_EQ(a.plat.mensagens.size(), 1u);
   EXPECT_EQ(a.plat.mensagens[0].texto, "Não foi possível criar a pasta\r\r" + (a.pasta / "arquivo"));
 }
@@ -74,7 +74,7 @@ TEST(Conducao, StatusProgressAndGridsEmptiedBeforeTheRun) {
   // Stale results past the worksheet's columns, where the variables go.
   a.vars().cel(6, 6) = "velho";
   a.plat.situacoes.clear();
-  ASSERT_TRUE(ProcessaClick(a.sis));
+  ASSERT_TRUE(Calcular(a.sis));
   EXPECT_EQ(a.vars().cel(6, 6), "");
   const auto& s = a.plat.situacoes;
   ASSERT_EQ(s.size(), 4u);
@@ -114,7 +114,7 @@ void tres_anos_cancelados(AmbienteSimples& a, bool blocos) {
 TEST(Conducao, ACancelledRunRestoresTheTargetTotalsAndKeepsEarlierYears) {
   AmbienteSimples a;
   tres_anos_cancelados(a, false);
-  EXPECT_FALSE(ProcessaClick(a.sis));
+  EXPECT_FALSE(Calcular(a.sis));
   EXPECT_EQ(a.plat.mensagens.back().texto, "Algum problema no cálculo. Tarefa cancelada.");
   EXPECT_EQ(a.o().TotalPrincipal, 1200);
   EXPECT_TRUE(existe(a.temp("SR2001.CSV")));
@@ -125,7 +125,7 @@ TEST(Conducao, ACancelledRunRestoresTheTargetTotalsAndKeepsEarlierYears) {
   // Block mode restores the block totals but not their sum.
   AmbienteSimples b;
   tres_anos_cancelados(b, true);
-  EXPECT_FALSE(ProcessaClick(b.sis));
+  EXPECT_FALSE(Calcular(b.sis));
   EXPECT_EQ(b.o().TotaisSecundarios, std::vector<int64_t>{1200});
   EXPECT_EQ(b.o().TotalPrincipal, 1100);
 }
@@ -137,7 +137,7 @@ TEST(Conducao, RatesOfIntermediateYearsCountTheirOwnMonths) {
   a.o().define_Anos_intermediarios(true);
   a.o().Outros_totaisClick();
   for (int c = 2; c <= 4; ++c) a.o().Grade_totais.cel(c, 1) = "1300";
-  ASSERT_TRUE(ProcessaClick(a.sis));
+  ASSERT_TRUE(Calcular(a.sis));
   // 2004: 48 months, the fourth root of 145/130; 2002: its square root.
   EXPECT_EQ(a.vars().cel(6, 3).substr(0, 6), "2.7675");
   EXPECT_NE(le_tudo(a.temp("SV2002.CSV")).find("\"5.6117"), std::string::npos);

@@ -1,5 +1,7 @@
 // Per-year result files: their bytes, the marker reading loop, and the simple
 // window's year chooser loading them back.
+#include "core/engine/calculo.h"
+#include "core/engine/escolha_ano.h"
 #include "core/files/ano_arquivos.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +16,7 @@ namespace {
 TEST(ArquivosDoAno, BytesOfTheFourSimpleFiles) {
   AmbienteSimples a;
   a.exemplo();
-  ASSERT_TRUE(ProcessaClick(a.sis));
+  ASSERT_TRUE(Calcular(a.sis));
   EXPECT_EQ(le_tudo(a.temp("SR2005.CSV")),
             "\"Nome\";\"2005\";\"\";\r\n"
             "\"Estado\";\"1300\";\"\";\r\n"
@@ -60,11 +62,11 @@ class EscolhaDoAno : public ::testing::Test {
     a.o().Outros_totaisClick();
     a.o().Grade_totais.cel(2, 1) = "1300";
     a.o().Grade_totais.cel(3, 1) = "1301";
-    ASSERT_TRUE(ProcessaClick(a.sis));
+    ASSERT_TRUE(Calcular(a.sis));
     a.plat.mensagens.clear();
   }
   bool escolhe(int i) {
-    Ano_ProjetadoClick(a.sis);
+    Ano_ProjetadoClick(a.s());
     a.s().Esc_Ano_Projetado_indice = i;
     return Aceitar_anoClick(a.sis);
   }

@@ -16,7 +16,7 @@ class Leitura : public ::testing::Test {
  protected:
   void SetUp() override { definir_separador_decimal('.'); }
 
-  bool le(const std::string& caminho) { return Le_Arquivo(sis, caminho, "CSV", o.DadosEntrada); }
+  bool le(const std::string& caminho) { return Le_Arquivo(sis, caminho, ModoLeitura::Planilha, o.DadosEntrada); }
   // Reads a file that holds only a block with these lines.
   bool bloco(const std::string& linhas) {
     escreve_tudo(pasta / "bloco.csv", "[INICIO]\r\n" + linhas + "[FIM]\r\n");
@@ -294,8 +294,7 @@ TEST_F(Leitura, ReloadModeOnlyLoadsCells) {
   o.UltimaColuna = 7;
   o.UltimaLinha = 9;
   o.cfg.AnoProj = "1999";
-  sis.princ.Recarga_Ano = 1;
-  EXPECT_TRUE(Le_Arquivo(sis, dados("full_block.csv"), "CSV", destino));
+  EXPECT_TRUE(Le_Arquivo(sis, dados("full_block.csv"), ModoLeitura::Recarga, destino));
   EXPECT_EQ(destino.cel(2, 4), "São João");
   EXPECT_EQ(destino.cel(1, 1), "Código");
   EXPECT_EQ(destino.cel(5, 20), "beyond");
@@ -335,11 +334,9 @@ TEST_F(Importacao, NoLeavesAnEmptyWorksheet) {
   o.DadosEntrada.cel(1, 1) = "old";
   o.UltimaColuna = o.UltimaLinha = 1;
   sis.simples.Adaptar = sis.quartis.Adaptar = true;
-  sis.princ.Recarga_Ano = 1;
   plat.respostas.push_back(Resposta::Nao);
   EXPECT_FALSE(Importa_Arquivo(sis, dados("worksheet.dat")));
   EXPECT_EQ(cel(1, 1), "");
-  EXPECT_EQ(sis.princ.Recarga_Ano, 0);
   EXPECT_FALSE(sis.simples.Adaptar);
   EXPECT_FALSE(sis.quartis.Adaptar);
 }

@@ -1,5 +1,7 @@
 // The results windows' own rules: show handlers of the simple window, print
 // titles of the quartile window, and which window "Calcular" brings forward.
+#include "core/engine/calculo.h"
+#include "core/engine/escolha_ano.h"
 #include "core/results/janelas_resultado.h"
 
 #include <gtest/gtest.h>
@@ -135,7 +137,7 @@ TEST_F(ComandoDeResultados, AShownYearLeavesTheMarkedTotalsToTheNextRun) {
   // The same adjustment as with the year's totals loaded by hand.
   AmbienteSimples b;
   ASSERT_TRUE(Importa_Arquivo(b.sis, std::string(ZIVU_EXEMPLOS) + "/anos_intermediarios.csv"));
-  ASSERT_TRUE(ProcessaClick(b.sis));
+  ASSERT_TRUE(Calcular(b.sis));
   b.s().Esc_Ano_Projetado_indice = 0;
   ASSERT_TRUE(Aceitar_anoClick(b.sis));
   ASSERT_TRUE(AdaptarClick(b.sis));

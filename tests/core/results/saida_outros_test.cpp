@@ -1,4 +1,6 @@
 // The all-years file for Vardex and the translation file of both windows.
+#include "core/engine/calculo.h"
+#include "core/engine/escolha_ano.h"
 #include "core/results/saida_outros.h"
 
 #include <gtest/gtest.h>
@@ -37,7 +39,7 @@ class SaidaSimples : public ::testing::Test {
     a.o().cfg.Existe_cd_maior = a.o().cfg.Existe_cd_menor = true;
     a.o().cfg.Cd_maior = "A";
     a.o().cfg.Cd_menor = "B";
-    ASSERT_TRUE(ProcessaClick(a.sis));
+    ASSERT_TRUE(Calcular(a.sis));
     a.plat.mensagens.clear();
   }
   void responde_dialogo(const std::string& nome) { a.plat.escolhas.push_back(EscolhaArquivo{nome, 1}); }
@@ -90,7 +92,7 @@ TEST_F(SaidaSimples, RefusalsWriteNothing) {
 TEST_F(SaidaSimples, ACodeThatIsNoNumberGivesTheVardexError) {
   a.o().DadosEntrada.cel(2, 4) = "x13";
   // The titles reach the results grid with the next run.
-  ASSERT_TRUE(ProcessaClick(a.sis));
+  ASSERT_TRUE(Calcular(a.sis));
   escreve_tudo(a.pasta / "vardex.csv", "antigo");
   responde_dialogo(a.pasta / "vardex.csv");
   EXPECT_FALSE(Salva_Uniao(a.sis, 1));
@@ -134,7 +136,7 @@ TEST(SaidaQuartis, AllYearsAndTranslationFilesFromTheUnion) {
   q.Esc_Ano_Projetado = {"2005"};
   a.s().Esc_Ano_Projetado = {"2005"};
   q.Ano_Projetado_hint = "2005";
-  Grava_Ano(a.sis, "2005", 'Q');
+  Grava_Ano(a.sis, "2005", Metodo::Quartis);
   EXPECT_EQ(le_tudo(a.temp("QA2005")), "nao adaptar");
 
   a.plat.escolhas.push_back(EscolhaArquivo{a.pasta / "v.csv", 1});

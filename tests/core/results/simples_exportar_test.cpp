@@ -1,4 +1,5 @@
 // Exports of the simple results window.
+#include "core/engine/calculo.h"
 #include "core/results/simples_exportar.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ TEST(ExportarSimples, CsvOverTheExtentWithTheVariablesColumnsAndDatAsChosen) {
   AmbienteSimples a;
   a.exemplo();
   a.o().DadosEntrada.cel(1, 3) = "Mun \"1\"";  // the year's own files quote as the export does
-  ASSERT_TRUE(ProcessaClick(a.sis));
+  ASSERT_TRUE(Calcular(a.sis));
   EXPECT_FALSE(Exportar_RClick(a.sis));  // dialog cancelled
 
   a.plat.escolhas.push_back(EscolhaArquivo{a.pasta / "r.csv", 1});

@@ -149,12 +149,10 @@ TEST_F(Marcas, EsvaziaPlanilhasLimpaCelulasMarcasEGradesDeResultado) {
 }
 
 TEST_F(Marcas, CriarDeixaPlanilhaNovaEDesligaAdaptar) {
-  sis.princ.Recarga_Ano = 1;
   sis.simples.Adaptar = sis.quartis.Adaptar = true;
   o.legenda_pagina = "DoDo :: x.csv";
   o.vai_para(5, 7);
   o.CriarClick();
-  EXPECT_EQ(sis.princ.Recarga_Ano, 0);
   EXPECT_FALSE(sis.simples.Adaptar);
   EXPECT_FALSE(sis.quartis.Adaptar);
   EXPECT_EQ(o.legenda_pagina, "DoDo");

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "core/engine/calculo.h"
 #include "core/engine/simples_auxiliar.h"
 
 namespace zivu::teste {
@@ -167,7 +168,7 @@ TEST(Validacao, IntermediateYearsUpToOneYearAfterTheSecondSurvey) {
     a.o().define_Anos_intermediarios(true);
     a.o().cfg.AnoProj = ano;
     a.o().cfg.Mes_AnoX = 11;
-    ASSERT_TRUE(ProcessaClick(a.sis)) << ano;
+    ASSERT_TRUE(Calcular(a.sis)) << ano;
     EXPECT_EQ(a.s().Esc_Ano_Projetado, std::vector<std::string>{ano});
     EXPECT_TRUE(existe(a.temp("SR" + std::string(ano) + ".CSV")));
   }

@@ -1,12 +1,5 @@
-// Loading a stored quartile year back into the window, and the header rows
-// of its listing grids.
-#include <optional>
-
+// The header rows of the quartile listing grids for the year on screen.
 #include "core/engine/quartis_calculo.h"
-#include "core/engine/simples_calculo.h"
-#include "core/files/ano_arquivos.h"
-#include "core/files/arquivos.h"
-#include "core/files/leitor.h"
 #include "core/sistema.h"
 
 namespace zivu {
@@ -43,35 +36,6 @@ void Titulos_Quartis(Sistema& sis) {
     g->escreve(9, 0, ano);
     g->escreve(10, 0, "Taxa " + y1 + "/" + ano);
   }
-}
-
-bool Aceitar_anoClick_Quartis(Sistema& sis) {
-  Quartis& q = sis.quartis;
-  const int i = q.Esc_Ano_Projetado_indice;
-  if (i < 0 || static_cast<size_t>(i) >= q.Esc_Ano_Projetado.size()) return true;
-  const std::string ano = q.Esc_Ano_Projetado[i];
-
-  if (!PegandoNovosTotais(sis, i)) return false;
-  q.Ano_Projetado_hint = ano;
-  sis.princ.Recarga_Ano = 1;
-
-  const std::string pasta = pasta_temp(sis);
-  const std::string marcador = pasta + "QA" + ano;
-  const std::optional<std::string> texto = le_bytes(marcador);
-  if (!texto) {
-    // The chooser stays open.
-    sis.plat.erro_geral("Não foi possível abrir o arquivo " + marcador + ".");
-    return false;
-  }
-  q.Adaptar = le_marcador(*texto);
-
-  // A grid file that cannot be read gets the reader's message; the other
-  // one is still loaded.
-  bool ok = Le_Arquivo(sis, pasta + "QU" + ano + ".CSV", "TXT", q.Tab_Uniao);
-  ok = Le_Arquivo(sis, pasta + "Q2" + ano + ".CSV", "TXT", q.Tab_DUniao) && ok;
-  Titulos_Quartis(sis);
-  Cancelar_anoClick(q);
-  return ok;
 }
 
 }  // namespace zivu
