@@ -113,7 +113,7 @@ int executa(const Opcoes& op) {
   if (op.adaptar && !adapta_anos(sis, op.quartis)) return kMensagem;
   if (op.vardex) {
     plat.proximo_nome = *op.vardex;
-    if (!(op.quartis ? Salva_Uniao_Quartis(sis, 1) : Salva_Uniao(sis, 1))) return kMensagem;
+    if (!(op.quartis ? Salva_Uniao_Quartis(sis, DestinoUniao::Vardex) : Salva_Uniao(sis, DestinoUniao::Vardex))) return kMensagem;
   }
   if (op.tradutor) {
     plat.define_resposta(op.adaptar ? Resposta::Sim : Resposta::Nao);

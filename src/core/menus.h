@@ -5,10 +5,14 @@ namespace zivu {
 
 struct Princ;
 
+// The pages that set the main menu: the worksheet's data, the simple
+// window's two grids and the quartile window's four listings.
+enum class PaginaMenu {
+  Planilha, Resultados, Variaveis, TabelaPartida, Estatisticas, Descricao, Excecoes
+};
+
 void Liga_Menus(Princ& princ);
 void Desliga_Menus(Princ& princ);
-// Page codes 1..7: worksheet data, simple results, simple variables, the four
-// quartile pages.
-void Habilita_Menus(Princ& princ, int pagina);
+void Habilita_Menus(Princ& princ, PaginaMenu pagina);
 
 }  // namespace zivu

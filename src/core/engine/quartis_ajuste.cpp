@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/engine/quartis_calculo.h"
-#include "core/engine/quartis_interno.h"
+#include "core/engine/aritmetica.h"
 #include "core/files/ano_arquivos.h"
 #include "core/files/arquivos.h"
 #include "core/sistema.h"
@@ -12,7 +12,6 @@
 
 namespace zivu {
 
-using namespace quartis_interno;
 
 namespace {
 
@@ -119,8 +118,7 @@ bool Monta_Ajuste(Sistema& sis) {
   try {
     monta(sis);
   } catch (const Cancelamento& c) {
-    sis.plat.cursor_espera(false);
-    sis.plat.mensagem(c.texto, c.titulo, Botoes::OK, Icone::Erro);
+    mostra_cancelamento(sis, c);
     return false;
   }
   return true;
@@ -135,7 +133,7 @@ bool AdaptarClick_Quartis(Sistema& sis) {
     for (int i = 1; i < d.linhas(); ++i)
       if (!apara(d.cel(6, i)).empty()) linhas[i] = le_inteiro(d.cel(6, i));
   } catch (const Cancelamento& c) {
-    sis.plat.mensagem(c.texto, c.titulo, Botoes::OK, Icone::Erro);
+    mostra_cancelamento(sis, c);
     return false;
   }
   for (int i = 1; i < d.linhas(); ++i)

@@ -33,6 +33,16 @@ bool Monta_Ajuste(Sistema& sis);
 // Statistics of block Sel_Area.posicao - 1; false when it has no records or
 // a rate could not be computed (the message was shown).
 bool ProcessaQuartis(Sistema& sis);
+// "k - name" of data area k (0-based): its number and the title above it.
+std::string rotulo_area(const Quartis& q, size_t k);
+// ---- the statistics grid's selection
+// Selects a cell of Tab_Estatisticas and runs its click rule.
+void Tab_EstatisticasSeleciona(Quartis& q, int coluna, int linha);
+// Writes "column x row" into the corner and sets Ver_grupo's enabled state.
+void Tab_EstatisticasClick(Quartis& q);
+
+// Group (1..20) of a count cell, 0 for any other cell.
+int grupo_da_celula(int coluna, int linha);
 // Header rows of the quartile listing grids for the year on screen.
 void Titulos_Quartis(Sistema& sis);
 

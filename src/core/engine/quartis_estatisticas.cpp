@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "core/engine/quartis_calculo.h"
-#include "core/engine/quartis_interno.h"
+#include "core/engine/aritmetica.h"
 #include "core/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
@@ -12,7 +12,6 @@
 
 namespace zivu {
 
-using namespace quartis_interno;
 
 namespace {
 
@@ -103,7 +102,7 @@ void processa(Sistema& sis) {
   if (f == total)
     throw Cancelamento{
         "Não há registros que sofrem a divisão em quartis nesta área. (" + q.Sel_Area.hint + ")",
-        "Atenção!"};
+        "Atenção!", true};
   size_t l = f;
   while (l + 1 < total && q.AreaDoRegistro[l + 1] == b) ++l;
   if (q.grupo_pop.size() != total) q.grupo_pop.assign(total, 0);
@@ -175,9 +174,7 @@ bool ProcessaQuartis(Sistema& sis) {
   try {
     processa(sis);
   } catch (const Cancelamento& c) {
-    sis.plat.cursor_espera(false);
-    sis.plat.mensagem(c.texto, c.titulo, Botoes::OK,
-                      c.titulo == "Atenção!" ? Icone::Aviso : Icone::Erro);
+    mostra_cancelamento(sis, c);
     return false;
   }
   return true;
@@ -215,6 +212,24 @@ bool Sel_AreaChange(Sistema& sis) {
   const bool ok = ProcessaQuartis(sis);
   sis.plat.cursor_espera(false);
   return ok;
+}
+
+void Tab_EstatisticasSeleciona(Quartis& q, int coluna, int linha) {
+  q.est_col = coluna;
+  q.est_lin = linha;
+  Tab_EstatisticasClick(q);
+}
+
+void Tab_EstatisticasClick(Quartis& q) {
+  Grade& e = q.Tab_Estatisticas;
+  e.escreve(0, 0, std::to_string(q.est_col) + " x " + std::to_string(q.est_lin));
+  q.Ver_grupo = false;
+  if (q.est_col < 6 && q.est_lin < 9) q.Ver_grupo = e.le(q.est_col, q.est_lin) != "0";
+}
+
+int grupo_da_celula(int coluna, int linha) {
+  if (coluna < 1 || coluna > 5 || linha < 1 || linha > 8) return 0;
+  return 5 * ((linha - 1) / 2) + coluna;
 }
 
 }  // namespace zivu

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "core/engine/quartis_calculo.h"
-#include "core/engine/quartis_interno.h"
+#include "core/engine/aritmetica.h"
 #include "core/files/ano_arquivos.h"
 #include "core/files/arquivos.h"
 #include "core/sistema.h"
@@ -14,7 +14,6 @@
 
 namespace zivu {
 
-using namespace quartis_interno;
 
 namespace {
 
@@ -178,8 +177,7 @@ bool Projeta_Ano_Quartis(Sistema& sis, const std::string& ano) {
 
     q.Tab_Descricao.redimensiona(kColunasDescricao, q.Tab_Quartil.linhas());
   } catch (const Cancelamento& c) {
-    sis.plat.cursor_espera(false);
-    sis.plat.mensagem(c.texto, c.titulo, Botoes::OK, Icone::Erro);
+    mostra_cancelamento(sis, c);
     return false;
   }
   if (!Une_Quartis_Excecoes(sis, ano)) return false;

@@ -1,8 +1,13 @@
-// The header rows of the quartile listing grids for the year on screen.
+// Labels of the quartile window: the data areas and the header rows of the
+// listing grids for the year on screen.
 #include "core/engine/quartis_calculo.h"
 #include "core/sistema.h"
 
 namespace zivu {
+
+std::string rotulo_area(const Quartis& q, size_t k) {
+  return std::to_string(k + 1) + " - " + (k < q.NomesAreas.size() ? q.NomesAreas[k] : "<vazio>");
+}
 
 void Titulos_Quartis(Sistema& sis) {
   const Origem& o = sis.origem;

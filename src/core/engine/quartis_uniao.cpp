@@ -4,14 +4,13 @@
 #include <string_view>
 
 #include "core/engine/quartis_calculo.h"
-#include "core/engine/quartis_interno.h"
+#include "core/engine/aritmetica.h"
 #include "core/sistema.h"
 #include "core/text/numeros.h"
 #include "core/worksheet/validacao.h"
 
 namespace zivu {
 
-using namespace quartis_interno;
 
 namespace {
 
@@ -90,8 +89,7 @@ bool Une_Quartis_Excecoes(Sistema& sis, const std::string& ano) {
   try {
     une(sis, ano);
   } catch (const Cancelamento& c) {
-    sis.plat.cursor_espera(false);
-    sis.plat.mensagem(c.texto, c.titulo, Botoes::OK, Icone::Erro);
+    mostra_cancelamento(sis, c);
     return false;
   }
   const bool ok = Monta_Ajuste(sis);

@@ -3,11 +3,12 @@
 // annual growth rates; per block and in total the sums, the observations and
 // the compatibility check.
 #include "core/engine/simples_calculo.h"
-#include "core/engine/formulas.h"
 
 #include <cmath>
 #include <optional>
 
+#include "core/engine/aritmetica.h"
+#include "core/engine/formulas.h"
 #include "core/files/ano_arquivos.h"
 #include "core/files/arquivos.h"
 #include "core/sistema.h"
@@ -21,39 +22,6 @@ namespace {
 
 constexpr const char* kErroTexto = "Erro";
 
-void mensagem_problema(Sistema& sis) {
-  sis.plat.mensagem("Algum problema no cálculo. Tarefa cancelada.", "Erro!", Botoes::OK, Icone::Erro);
-}
-
-// A population or total cell of the sheet: separators removed, then the
-// floating conversion.
-std::optional<double> valor_planilha(const std::string& texto) {
-  // Most cells are plain digits: their value is the exact integer.
-  if (!texto.empty() && texto.size() <= 15) {
-    int64_t v = 0;
-    bool digitos = true;
-    for (char c : texto) {
-      if (c < '0' || c > '9') {
-        digitos = false;
-        break;
-      }
-      v = v * 10 + (c - '0');
-    }
-    if (digitos) return static_cast<double>(v);
-  }
-  if (texto.find_first_of(".,") == std::string::npos) return para_real(texto);
-  return para_real(Tira_Separadores(texto));
-}
-
-// A rounded result as the plain text shows it. Below 10^15 that text is the
-// integer's own digits; from there on it is scientific and no longer converts
-// to an integer, which is a failure for the callers.
-std::optional<int64_t> inteiro_do_resultado(double arredondado) {
-  if (!(std::fabs(arredondado) < 1e15)) return std::nullopt;
-  return static_cast<int64_t>(arredondado);
-}
-
-// ((razao ^ expoente) - 1) * 100, failing on any step that fails.
 // Region rows the grids can hold.
 bool linhas_na_grade(int y0, int y1) { return y0 >= 1 && y1 < kLinhasPlanilha; }
 
@@ -64,187 +32,223 @@ std::string Projeta_Linha(Sistema& sis, int r, int c0, double B0, double B1, dou
   const auto dodo = projecao_dodo(B0, B1, PX, p0, p1);
   if (!dodo) return kErroTexto;
   const auto [Ai, Bi, P] = *dodo;
-  const double R = arredonda(P);
-  const auto inteiro = inteiro_do_resultado(R);
-  std::string resultado = inteiro ? texto_inteiro(*inteiro) : texto_geral(R);
   const std::string& mascara = sis.origem.MascaraDecimais;
   Grade& v = sis.simples.DadosVariaveis;
   v.escreve(c0, r, texto_mascara(P, mascara));
   v.escreve(c0 + 1, r, texto_mascara(Ai, mascara));
   v.escreve(c0 + 2, r, texto_mascara(Bi, mascara));
-  return resultado;
+  // From 10^15 on the plain text is scientific and reads back as no integer.
+  if (const auto R = populacao_inteira(P)) return texto_inteiro(*R);
+  return texto_geral(arredonda(P));
 }
 
 namespace {
 
-// The computation itself, up to the observations and the enabled state of
-// "Adaptar". False after the failure message was shown.
-bool projeta(Sistema& sis, const std::string& ano) {
-  Origem& o = sis.origem;
-  Simples& s = sis.simples;
-  Grade& saida = s.DadosSaida;
-  Grade& vars = s.DadosVariaveis;
-  const Grade& entrada = o.DadosEntrada;
-  const std::string& mascara = o.MascaraDecimais;
-  const bool geral = o.cfg.DoDo_geral;
-  auto falha = [&sis] {
-    mensagem_problema(sis);
-    return false;
-  };
-
-  // 1.
-  s.Adaptar = false;
-  if (o.CelulasAno.size() < 2) return falha();
-  const CelulaAno a0 = o.CelulasAno[0], a1 = o.CelulasAno[1];
-  const int c0 = a0.X, r0 = a0.Y, c1 = a1.X;
-  if (c0 < 1 || c0 + 4 >= kColunasPlanilha || c1 < 1 || c1 >= kColunasPlanilha || r0 < 1 ||
-      r0 >= kLinhasPlanilha)
-    return falha();
-  const auto X = para_inteiro(ano);
-  if (!X) return falha();
-
-  // 2.
-  saida.cel(c0, r0) = texto_inteiro(*X);
+// The year being projected: the columns of the two surveys, the exponents of
+// both rates, and what the first pass found.
+struct Ano {
+  int c0 = 0, r0 = 0, c1 = 0;
+  int64_t X = 0;
+  bool sem_meses_pesquisas = false, sem_meses_ano = false;
+  double exp0 = 0, exp1 = 0;
   int negativos = 0;
+};
 
-  // Exponents of both rates. The rate T1/X of each year counts the months
-  // from the second survey to that year, not to the target year.
-  const int64_t meses_ano = MesesAteAno(o, *X);
-  const bool sem_meses_pesquisas = o.MesesPesquisas == 0;
-  const bool sem_meses_ano = meses_ano == 0;
-  const double exp0 = sem_meses_pesquisas ? 0.0 : 12.0 / o.MesesPesquisas;
-  const double exp1 = sem_meses_ano ? 0.0 : 12.0 / static_cast<double>(meses_ano);
+// Sums of the second pass.
+struct Somas {
+  double total_ai = 0, total_bi = 0, obtido = 0;
+};
 
-  // 3. First pass: every small area.
-  const size_t n_areas = o.AreasDados.size();
-  for (size_t k = 0; k < n_areas; ++k) {
+Ano prepara_ano(Sistema& sis, const std::string& ano) {
+  const Origem& o = sis.origem;
+  if (o.CelulasAno.size() < 2) falha_calculo();
+  Ano a;
+  a.c0 = o.CelulasAno[0].X;
+  a.r0 = o.CelulasAno[0].Y;
+  a.c1 = o.CelulasAno[1].X;
+  if (a.c0 < 1 || a.c0 + 4 >= kColunasPlanilha || a.c1 < 1 || a.c1 >= kColunasPlanilha || a.r0 < 1 ||
+      a.r0 >= kLinhasPlanilha)
+    falha_calculo();
+  const auto X = para_inteiro(ano);
+  if (!X) falha_calculo();
+  a.X = *X;
+  // The rate T1/X of each year counts the months from the second survey to
+  // that year, not to the target year.
+  const int64_t meses_ano = MesesAteAno(o, a.X);
+  a.sem_meses_pesquisas = o.MesesPesquisas == 0;
+  a.sem_meses_ano = meses_ano == 0;
+  a.exp0 = a.sem_meses_pesquisas ? 0.0 : 12.0 / o.MesesPesquisas;
+  a.exp1 = a.sem_meses_ano ? 0.0 : 12.0 / static_cast<double>(meses_ano);
+  return a;
+}
+
+// Base line row and expected total of block k.
+std::pair<int, double> base_da_area(const Origem& o, size_t k) {
+  if (o.cfg.DoDo_geral) return {o.LinhaPrincipal.Y0, static_cast<double>(o.TotalPrincipal)};
+  if (k >= o.Secundarias.size() || k >= o.TotaisSecundarios.size()) falha_calculo();
+  return {o.Secundarias[k].Y0, static_cast<double>(o.TotaisSecundarios[k])};
+}
+
+double valor(const Grade& g, int c, int r) {
+  const auto v = valor_planilha(g.le(c, r));
+  if (!v) falha_calculo();
+  return *v;
+}
+
+// Both growth rates of row r: T0/T1 from the surveys, T1/X to the projected
+// population (none for a negative projection).
+void taxas_da_area(Sistema& sis, const Ano& a, int r, double p0, double p1, int64_t projetada) {
+  Grade& vars = sis.simples.DadosVariaveis;
+  const std::string& mascara = sis.origem.MascaraDecimais;
+  if (a.sem_meses_pesquisas) falha_calculo();
+  const auto t0 = taxa_crescimento(p1 / p0, a.exp0);
+  if (!t0) falha_calculo();
+  vars.cel(a.c0 + 3, r) = texto_mascara(*t0, mascara);
+  if (projetada < 0) {
+    vars.cel(a.c0 + 4, r) = "Pop. negativa";
+    return;
+  }
+  if (a.sem_meses_ano) falha_calculo();
+  const auto t1 = taxa_crescimento(static_cast<double>(projetada) / p1, a.exp1);
+  if (!t1) falha_calculo();
+  vars.cel(a.c0 + 4, r) = texto_mascara(*t1, mascara);
+}
+
+// First pass: every small area's projection and rates; each block's obtained
+// total (negative results left out) on the row above its data area.
+void projeta_areas(Sistema& sis, Ano& a) {
+  const Origem& o = sis.origem;
+  Grade& saida = sis.simples.DadosSaida;
+  const Grade& entrada = o.DadosEntrada;
+  for (size_t k = 0; k < o.AreasDados.size(); ++k) {
     const Regiao& d = o.AreasDados[k];
-    int base = 0;
-    double PX = 0;
-    if (geral) {
-      base = o.LinhaPrincipal.Y0;
-      PX = static_cast<double>(o.TotalPrincipal);
-    } else {
-      if (k >= o.Secundarias.size() || k >= o.TotaisSecundarios.size()) return falha();
-      base = o.Secundarias[k].Y0;
-      PX = static_cast<double>(o.TotaisSecundarios[k]);
-    }
-    const auto B0 = valor_planilha(entrada.le(c0, base));
-    const auto B1 = valor_planilha(entrada.le(c1, base));
-    if (!B0 || !B1) return falha();
-    if (d.Y0 <= d.Y1 && !linhas_na_grade(d.Y0, d.Y1)) return falha();
+    const auto [base, PX] = base_da_area(o, k);
+    const double B0 = valor(entrada, a.c0, base);
+    const double B1 = valor(entrada, a.c1, base);
+    if (d.Y0 <= d.Y1 && !linhas_na_grade(d.Y0, d.Y1)) falha_calculo();
 
     double soma = 0;
     for (int r = d.Y0; r <= d.Y1; ++r) {
-      const auto p0 = valor_planilha(entrada.cel(c0, r));
-      const auto p1 = valor_planilha(entrada.cel(c1, r));
-      if (!p0 || !p1) return falha();
-      std::string R = Projeta_Linha(sis, r, c0, *B0, *B1, PX, *p0, *p1);
-      if (R == kErroTexto) {
-        saida.cel(c0, r) = std::move(R);
-        return falha();
-      }
-      const auto v = para_inteiro(R);
-      if (!v) return falha();
-      if (*v < 0) ++negativos;
-      saida.cel(c0, r) = std::move(R);
-
-      if (sem_meses_pesquisas) return falha();
-      const auto t0 = taxa_crescimento(*p1 / *p0, exp0);
-      if (!t0) return falha();
-      vars.cel(c0 + 3, r) = texto_mascara(*t0, mascara);
-      if (*v >= 0) {
-        if (sem_meses_ano) return falha();
-        const auto t1 = taxa_crescimento(static_cast<double>(*v) / *p1, exp1);
-        if (!t1) return falha();
-        vars.cel(c0 + 4, r) = texto_mascara(*t1, mascara);
-        soma += static_cast<double>(*v);
-      } else {
-        vars.cel(c0 + 4, r) = "Pop. negativa";
-      }
+      const double p0 = valor(entrada, a.c0, r);
+      const double p1 = valor(entrada, a.c1, r);
+      std::string R = Projeta_Linha(sis, r, a.c0, B0, B1, PX, p0, p1);
+      const bool falhou = R == kErroTexto;
+      const auto v = falhou ? std::nullopt : para_inteiro(R);
+      if (falhou) saida.cel(a.c0, r) = std::move(R);
+      if (!v) falha_calculo();
+      if (*v < 0) ++a.negativos;
+      saida.cel(a.c0, r) = std::move(R);
+      taxas_da_area(sis, a, r, p0, p1, *v);
+      if (*v >= 0) soma += static_cast<double>(*v);
     }
-    // Negative results stay out of the block's obtained total.
-    if (d.Y0 > 0) saida.escreve(c0, d.Y0 - 1, texto_geral(soma));
+    if (d.Y0 > 0) saida.escreve(a.c0, d.Y0 - 1, texto_geral(soma));
   }
+}
 
-  // 4. Second pass: sums per block, read back from the texts just written.
-  double total_ai = 0, total_bi = 0, obtido = 0;
-  for (size_t k = 0; k < n_areas; ++k) {
-    const Regiao& d = o.AreasDados[k];
+double real_escrito(const std::string& texto) {
+  const auto v = para_real(texto);
+  if (!v) falha_calculo();
+  return *v;
+}
+
+// Second pass: sums per block, read back from the texts just written, into
+// the variables grid above each data area; the obtained total of each block.
+Somas soma_blocos(Sistema& sis, const Ano& a) {
+  Origem& o = sis.origem;
+  const Grade& saida = sis.simples.DadosSaida;
+  Grade& vars = sis.simples.DadosVariaveis;
+  Somas s;
+  for (const Regiao& d : o.AreasDados) {
     double total = 0, soma_ai = 0, soma_bi = 0;
     for (int r = d.Y0; r <= d.Y1; ++r) {
-      const auto v = para_real(saida.cel(c0, r));
-      const auto ai = para_real(vars.cel(c0 + 1, r));
-      const auto bi = para_real(vars.cel(c0 + 2, r));
-      if (!v || !ai || !bi) return falha();
-      total += *v;
-      soma_ai += *ai;
-      soma_bi += *bi;
+      total += real_escrito(saida.cel(a.c0, r));
+      soma_ai += real_escrito(vars.cel(a.c0 + 1, r));
+      soma_bi += real_escrito(vars.cel(a.c0 + 2, r));
     }
     vars.escreve(d.X0, d.Y0 - 1, texto_geral(total));
     vars.escreve(d.X0 + 1, d.Y0 - 1, texto_0_cerquilhas(soma_ai));
     vars.escreve(d.X0 + 2, d.Y0 - 1, texto_0_cerquilhas(soma_bi));
-    total_ai += soma_ai;
-    total_bi += soma_bi;
-    obtido += total;
+    s.total_ai += soma_ai;
+    s.total_bi += soma_bi;
+    s.obtido += total;
   }
-  if (!geral) {
+  if (!o.cfg.DoDo_geral) {
     o.TotaisObtidos.resize(o.TotaisSecundarios.size(), 0);
-    for (size_t j = 0; j < o.TotaisSecundarios.size() && j < n_areas; ++j) {
-      const auto v = para_inteiro(saida.le(c0, o.AreasDados[j].Y0 - 1));
-      if (!v) return falha();
+    for (size_t j = 0; j < o.TotaisSecundarios.size() && j < o.AreasDados.size(); ++j) {
+      const auto v = para_inteiro(saida.le(a.c0, o.AreasDados[j].Y0 - 1));
+      if (!v) falha_calculo();
       o.TotaisObtidos[j] = *v;
     }
   }
+  return s;
+}
 
-  // 5 to 9. Observations.
+// A rounded sum is shown as an integer's digits, never in scientific form.
+std::string inteiro_arredondado(double x) {
+  const double r = finito(x) ? arredonda(x) : x;
+  return std::fabs(r) < 9.2e18 ? texto_inteiro(static_cast<int64_t>(r)) : texto_geral(r);
+}
+
+// The observations: negative results, the difference "Adaptar" would give
+// and the sums of Ai and Bi with the expected and obtained totals.
+std::string observacoes(Sistema& sis, const std::string& ano, const Ano& a, const Somas& somas) {
+  Origem& o = sis.origem;
   const std::string Y = apara(ano);
   std::string obs = "População projetada para " + Y + "\n\n";
-  if (negativos > 0) {
-    obs += negativos == 1 ? "Há resultado negativo." : "Há resultados negativos.";
+  if (a.negativos > 0) {
+    obs += a.negativos == 1 ? "Há resultado negativo." : "Há resultados negativos.";
     obs += "\n\nO total de população calculada para " + Y +
            " não é compatível com a população esperada, que é de " + texto_inteiro(o.TotalPrincipal) +
            ".\n\n";
   }
   o.Diferenca = 0;
-  if (static_cast<double>(o.TotalPrincipal) != obtido) {
-    o.Diferenca = static_cast<double>(o.TotalPrincipal) - obtido;
-    s.Adaptar = true;
-    obs = "O resultado final é diferente do esperado.\nCorrija o valor da população projetada para " +
-          ano + "\nou clique em Adaptar, na guia Resultado, para\ndiminuir/somar " +
-          texto_geral(o.Diferenca) + " da maior população.\n\n\n";
+  if (static_cast<double>(o.TotalPrincipal) != somas.obtido) {
+    o.Diferenca = static_cast<double>(o.TotalPrincipal) - somas.obtido;
+    sis.simples.Adaptar = true;
+    obs = "O resultado final é diferente do esperado.\nCorrija o valor da população projetada para " + ano +
+          "\nou clique em Adaptar, na guia Resultado, para\ndiminuir/somar " + texto_geral(o.Diferenca) +
+          " da maior população.\n\n\n";
   }
   obs += "Veja abaixo o resultado das principais variáveis:\n\n"
          "Para serem considerados válidos, Ai deve tender a 1 e Bi a 0.\n";
-  // A rounded sum is shown as an integer's digits, never in scientific form.
-  auto inteiro_arredondado = [](double x) {
-    const double r = finito(x) ? arredonda(x) : x;
-    return std::fabs(r) < 9.2e18 ? texto_inteiro(static_cast<int64_t>(r)) : texto_geral(r);
-  };
-  if (geral) {
-    obs += "Área principal\n  -> Somatório de Ai = " + inteiro_arredondado(total_ai) +
-           "\n  -> Somatório de Bi = " + inteiro_arredondado(total_bi) +
+  if (o.cfg.DoDo_geral) {
+    obs += "Área principal\n  -> Somatório de Ai = " + inteiro_arredondado(somas.total_ai) +
+           "\n  -> Somatório de Bi = " + inteiro_arredondado(somas.total_bi) +
            "\n  -> Total esperado é : " + texto_inteiro(o.TotalPrincipal) +
-           "\n  -> Total obtido é : " + texto_geral(obtido) + "\n";
-  } else {
-    // Each block's sums are read where the second pass wrote them, the row
-    // above its data area, so every layout reports its own block.
-    for (size_t k = 0; k < o.Secundarias.size() && k < n_areas; ++k) {
-      const Regiao& d = o.AreasDados[k];
-      const auto ai = para_real(vars.le(d.X0 + 1, d.Y0 - 1));
-      const auto bi = para_real(vars.le(d.X0 + 2, d.Y0 - 1));
-      if (!ai || !bi) return falha();
-      const int64_t esperado = k < o.TotaisSecundarios.size() ? o.TotaisSecundarios[k] : 0;
-      const int64_t obtido_k = k < o.TotaisObtidos.size() ? o.TotaisObtidos[k] : 0;
-      obs += "\nÁrea secundária " + std::to_string(k + 1) + "\n  -> Somatório de Ai = " +
-             inteiro_arredondado(*ai) + "\n  -> Somatório de Bi = " + inteiro_arredondado(*bi) +
-             "\n  -> Total esperado é : " + texto_inteiro(esperado) +
-             "\n  -> Total obtido é : " + texto_inteiro(obtido_k) + "\n";
-    }
+           "\n  -> Total obtido é : " + texto_geral(somas.obtido) + "\n";
+    return obs;
   }
+  // Each block's sums are read where the second pass wrote them, the row
+  // above its data area, so every layout reports its own block.
+  const Grade& vars = sis.simples.DadosVariaveis;
+  for (size_t k = 0; k < o.Secundarias.size() && k < o.AreasDados.size(); ++k) {
+    const Regiao& d = o.AreasDados[k];
+    const double ai = real_escrito(vars.le(d.X0 + 1, d.Y0 - 1));
+    const double bi = real_escrito(vars.le(d.X0 + 2, d.Y0 - 1));
+    const int64_t esperado = k < o.TotaisSecundarios.size() ? o.TotaisSecundarios[k] : 0;
+    const int64_t obtido_k = k < o.TotaisObtidos.size() ? o.TotaisObtidos[k] : 0;
+    obs += "\nÁrea secundária " + std::to_string(k + 1) + "\n  -> Somatório de Ai = " + inteiro_arredondado(ai) +
+           "\n  -> Somatório de Bi = " + inteiro_arredondado(bi) + "\n  -> Total esperado é : " +
+           texto_inteiro(esperado) + "\n  -> Total obtido é : " + texto_inteiro(obtido_k) + "\n";
+  }
+  return obs;
+}
 
-  // 10.
-  s.Texto_Obs = std::move(obs);
+// The whole year, up to the observations and the enabled state of "Adaptar".
+// False after the cancellation was shown.
+bool projeta(Sistema& sis, const std::string& ano) {
+  Simples& s = sis.simples;
+  s.Adaptar = false;
+  try {
+    Ano a = prepara_ano(sis, ano);
+    s.DadosSaida.cel(a.c0, a.r0) = texto_inteiro(a.X);
+    projeta_areas(sis, a);
+    const Somas somas = soma_blocos(sis, a);
+    s.Texto_Obs = observacoes(sis, ano, a, somas);
+  } catch (const Cancelamento& c) {
+    mostra_cancelamento(sis, c);
+    return false;
+  }
   sis.status("Pronto. Veja as guias de resultados.");
   return true;
 }
@@ -255,7 +259,6 @@ bool Projeta_Ano_Simples_sem_gravar(Sistema& sis, const std::string& ano) { retu
 
 bool Projeta_Ano_Simples(Sistema& sis, const std::string& ano) {
   if (!projeta(sis, ano)) return false;
-  // 11.
   try {
     Grava_Ano(sis, ano, Metodo::Simples);
   } catch (const ErroArquivo& e) {
@@ -322,7 +325,7 @@ bool AdaptarClick(Sistema& sis) {
   // Adds v to acc, failing (as a conversion would) when the sum leaves 64 bits.
   auto soma = [&](int64_t& acc, int64_t v) {
     if (ok && __builtin_add_overflow(acc, v, &acc)) {
-      sis.plat.mensagem("Algum problema no cálculo. Tarefa cancelada.", "Erro!", Botoes::OK, Icone::Erro);
+      sis.plat.mensagem(kMsgProblema, "Erro!", Botoes::OK, Icone::Erro);
       ok = false;
     }
   };

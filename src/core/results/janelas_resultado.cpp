@@ -18,10 +18,10 @@ void SimplesShow(Sistema& sis) {
 
 void ResultadosShow(Sistema& sis) {
   sis.status(kSituacaoResultados);
-  Habilita_Menus(sis.princ, 2);
+  Habilita_Menus(sis.princ, PaginaMenu::Resultados);
 }
 
-void VariaveisShow(Sistema& sis) { Habilita_Menus(sis.princ, 3); }
+void VariaveisShow(Sistema& sis) { Habilita_Menus(sis.princ, PaginaMenu::Variaveis); }
 
 std::string Titulo_ImpTab(const Quartis& q) {
   switch (q.tabela_partida) {

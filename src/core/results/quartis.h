@@ -1,7 +1,7 @@
 // State of the quartile results window "DoDo em Quartis": its grids, the
 // record lists of the last computed year, the statistics of the chosen data
-// area, the track bar, the year chooser, and the window's own commands
-// (statistics clicks, the jump to a group, exports).
+// area, the track bar and the year chooser. Its commands are in
+// quartis_comandos.h.
 #pragma once
 
 #include <array>
@@ -12,8 +12,6 @@
 #include "core/worksheet/grade.h"
 
 namespace zivu {
-
-class Sistema;
 
 // One small area below the threshold, as read from the worksheet.
 struct RegistroQuartil {
@@ -92,43 +90,5 @@ struct Quartis {
   // Grid of the checked radio button of "Tabela de Partida".
   Grade& tabela_partida_atual();
 };
-
-// ---- "Estatísticas" page
-
-// Selects a cell of Tab_Estatisticas and runs its click rule.
-void Tab_EstatisticasSeleciona(Quartis& q, int coluna, int linha);
-// Writes "column x row" into the corner and sets Ver_grupo's enabled state.
-void Tab_EstatisticasClick(Quartis& q);
-
-// How a cell of Tab_Estatisticas is painted. Cells not `propria` keep the
-// grid's own painting; painted cells draw their text 5 pixels in.
-enum class CorEstatistica { Grade, BrancoSobrePreto, AmareloSobreCinza, BrancoNegritoSobreVermelho };
-struct PinturaEstatistica {
-  bool propria = false;
-  CorEstatistica cor = CorEstatistica::Grade;
-};
-PinturaEstatistica Tab_EstatisticasDrawCell(int coluna, int linha);
-inline constexpr int kMargemTextoEstatistica = 5;
-
-// Group (1..20) of a count cell, 0 for any other cell.
-int grupo_da_celula(int coluna, int linha);
-// "Ver Grupo": the first description row of the selected cell's group
-// becomes the current cell; shows "Registros descritos".
-void Ver_grupoClick(Sistema& sis);
-
-// ---- window and pages
-// FormShow: the year chooser and "Unir resultados" only with intermediate
-// years; then the page showing runs its show handler.
-void QuartisShow(Sistema& sis);
-// Brings a page to the front; the four listing pages set the main menu's
-// export and print items (page codes 4 to 7).
-void mostra_pagina(Sistema& sis, PaginaQuartis pagina);
-
-// ---- exports; false when cancelled or the file could not be written
-bool Exportar_TPClick(Sistema& sis);
-bool Exportar_EstClick(Sistema& sis);
-bool Exportar_DescClick(Sistema& sis);
-bool Exportar_excClick(Sistema& sis);
-bool Exportar_UniaoClick(Sistema& sis);
 
 }  // namespace zivu

@@ -80,11 +80,11 @@ void linha_vardex(std::string& texto, const std::string& ano, int64_t maior, int
   texto += "\";\r\n";
 }
 
-std::optional<std::string> escolhe_vardex(Sistema& sis, int modo) {
+std::optional<std::string> escolhe_vardex(Sistema& sis, DestinoUniao destino) {
   DialogoArquivo d;
   d.filtro = kFiltrosArquivos;
   d.extensao_padrao = "CSV";
-  d.titulo = modo == 1 ? "Gravar para Vardex" : "Unir resultados";
+  d.titulo = destino == DestinoUniao::Vardex ? "Gravar para Vardex" : "Unir resultados";
   const auto escolha = sis.plat.salvar_arquivo(d);
   if (!escolha || apara(escolha->nome).empty()) return std::nullopt;
   return escolha->nome;
@@ -132,14 +132,14 @@ std::optional<EscolhaArquivo> escolhe_tradutor(Sistema& sis) {
 
 }  // namespace
 
-bool Salva_Uniao(Sistema& sis, int modo) {
+bool Salva_Uniao(Sistema& sis, DestinoUniao destino) {
   Origem& o = sis.origem;
   Simples& s = sis.simples;
-  if (modo == 1 && !(o.cfg.Existe_cd_maior && o.cfg.Existe_cd_menor)) {
+  if (destino == DestinoUniao::Vardex && !(o.cfg.Existe_cd_maior && o.cfg.Existe_cd_menor)) {
     sis.plat.mensagem(kAvisoReferencias, "Aviso!", Botoes::OK, Icone::Aviso);
     return false;
   }
-  const auto nome = escolhe_vardex(sis, modo);
+  const auto nome = escolhe_vardex(sis, destino);
   if (!nome) return false;
 
   const int c_maior = coluna_referencia(o.cfg.Cd_maior);
@@ -171,9 +171,9 @@ bool Salva_Uniao(Sistema& sis, int modo) {
   return grava_vardex(sis, *nome, texto);
 }
 
-bool Salva_Uniao_Quartis(Sistema& sis, int modo) {
+bool Salva_Uniao_Quartis(Sistema& sis, DestinoUniao destino) {
   Quartis& q = sis.quartis;
-  const auto nome = escolhe_vardex(sis, modo);
+  const auto nome = escolhe_vardex(sis, destino);
   if (!nome) return false;
   // The row count is taken once, before the first year is loaded.
   const int linhas = q.Tab_Uniao.linhas();

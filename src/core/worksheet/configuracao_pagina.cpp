@@ -158,7 +158,7 @@ void Origem::ConfiguracaoShow() { Desliga_Menus(sis_.princ); }
 
 void Origem::OrigemShow() {
   sis_.status("Dados que representam o ponto de partida da projeção");
-  Habilita_Menus(sis_.princ, 1);
+  Habilita_Menus(sis_.princ, PaginaMenu::Planilha);
 }
 
 void Origem::MarcaPadraoClick() {

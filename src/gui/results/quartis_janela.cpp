@@ -20,6 +20,7 @@
 #include "core/engine/escolha_ano.h"
 #include "core/engine/quartis_calculo.h"
 #include "core/results/janelas_resultado.h"
+#include "core/results/quartis_comandos.h"
 #include "core/results/saida_outros.h"
 #include "core/sistema.h"
 #include "gui/app/aplicacao.h"
@@ -300,9 +301,9 @@ void TQuartis::cria_uniao() {
   connect(DoDo_Tradutor, &QPushButton::clicked, this,
           [this, &sis] { do_ano([&sis] { return zivu::DoDo_TradutorClick_Quartis(sis); }); });
   connect(DoDo_Vardex, &QPushButton::clicked, this,
-          [this, &sis] { do_ano([&sis] { return zivu::Salva_Uniao_Quartis(sis, 1); }); });
+          [this, &sis] { do_ano([&sis] { return zivu::Salva_Uniao_Quartis(sis, zivu::DestinoUniao::Vardex); }); });
   connect(Unir_resultados, &QPushButton::clicked, this,
-          [this, &sis] { do_ano([&sis] { return zivu::Salva_Uniao_Quartis(sis, 0); }); });
+          [this, &sis] { do_ano([&sis] { return zivu::Salva_Uniao_Quartis(sis, zivu::DestinoUniao::Unir); }); });
 }
 
 void TQuartis::comando(const std::function<void()>& f) {

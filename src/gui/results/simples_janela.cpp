@@ -111,9 +111,9 @@ QWidget* TSimples::cria_resultados() {
   connect(DoDo_Tradutor, &QPushButton::clicked, this,
           [this, &sis] { do_ano([&sis] { return zivu::DoDo_TradutorClick(sis); }); });
   connect(DoDo_Vardex, &QPushButton::clicked, this,
-          [this, &sis] { do_ano([&sis] { return zivu::Salva_Uniao(sis, 1); }); });
+          [this, &sis] { do_ano([&sis] { return zivu::Salva_Uniao(sis, zivu::DestinoUniao::Vardex); }); });
   connect(Unir_resultados, &QPushButton::clicked, this,
-          [this, &sis] { do_ano([&sis] { return zivu::Salva_Uniao(sis, 0); }); });
+          [this, &sis] { do_ano([&sis] { return zivu::Salva_Uniao(sis, zivu::DestinoUniao::Unir); }); });
   connect(Anos, &PainelAnos::escolhido, this, [this, &sis](int i) {
     if (!app_.atualizando()) sis.simples.Esc_Ano_Projetado_indice = i;
   });

@@ -2,6 +2,7 @@
 // records by group, and the window's rules around the table.
 #include "core/engine/quartis_auxiliar.h"
 #include "core/engine/quartis_calculo.h"
+#include "core/results/quartis_comandos.h"
 
 #include <tuple>
 

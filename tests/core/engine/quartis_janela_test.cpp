@@ -1,6 +1,7 @@
 // The quartile window around the engine: loading a stored year, header rows,
 // exports, and a whole run from "Calcular".
 #include "core/engine/calculo.h"
+#include "core/results/quartis_comandos.h"
 #include "core/engine/escolha_ano.h"
 #include "core/engine/quartis_auxiliar.h"
 #include "core/engine/quartis_calculo.h"

@@ -47,7 +47,7 @@ class SaidaSimples : public ::testing::Test {
 
 TEST_F(SaidaSimples, AllYearsFileWithAdjustmentAndTheWorksheetsLastRow) {
   responde_dialogo(a.pasta / "vardex.csv");
-  ASSERT_TRUE(Salva_Uniao(a.sis, 1));
+  ASSERT_TRUE(Salva_Uniao(a.sis, DestinoUniao::Vardex));
   // Row 2 has no small-area code; the last row of the worksheet is kept.
   EXPECT_EQ(le_tudo(a.pasta / "vardex.csv"),
             "\"2001\";\"05\";\"0012\";\"145\";\r\n"
@@ -64,9 +64,9 @@ TEST_F(SaidaSimples, AllYearsFileWithAdjustmentAndTheWorksheetsLastRow) {
 }
 
 TEST_F(SaidaSimples, RefusalsWriteNothing) {
-  EXPECT_FALSE(Salva_Uniao(a.sis, 1));  // dialog cancelled
+  EXPECT_FALSE(Salva_Uniao(a.sis, DestinoUniao::Vardex));  // dialog cancelled
   responde_dialogo("  ");
-  EXPECT_FALSE(Salva_Uniao(a.sis, 1));
+  EXPECT_FALSE(Salva_Uniao(a.sis, DestinoUniao::Vardex));
   EXPECT_TRUE(a.plat.mensagens.empty());
   a.plat.respostas.push_back(Resposta::Cancelar);
   EXPECT_FALSE(DoDo_TradutorClick(a.sis));
@@ -75,7 +75,7 @@ TEST_F(SaidaSimples, RefusalsWriteNothing) {
 
   // Both codes are needed by Vardex and the translation, not by the union.
   a.o().cfg.Existe_cd_menor = false;
-  EXPECT_FALSE(Salva_Uniao(a.sis, 1));
+  EXPECT_FALSE(Salva_Uniao(a.sis, DestinoUniao::Vardex));
   EXPECT_FALSE(DoDo_TradutorClick(a.sis));
   for (size_t i = 1; i < a.plat.mensagens.size(); ++i) {
     EXPECT_EQ(a.plat.mensagens[i].texto,
@@ -85,7 +85,7 @@ TEST_F(SaidaSimples, RefusalsWriteNothing) {
   }
   EXPECT_EQ(a.plat.mensagens.size(), 3u);
   responde_dialogo(a.pasta / "uniao.csv");
-  EXPECT_TRUE(Salva_Uniao(a.sis, 0));
+  EXPECT_TRUE(Salva_Uniao(a.sis, DestinoUniao::Unir));
   EXPECT_TRUE(existe(a.pasta / "uniao.csv"));
 }
 
@@ -95,7 +95,7 @@ TEST_F(SaidaSimples, ACodeThatIsNoNumberGivesTheVardexError) {
   ASSERT_TRUE(Calcular(a.sis));
   escreve_tudo(a.pasta / "vardex.csv", "antigo");
   responde_dialogo(a.pasta / "vardex.csv");
-  EXPECT_FALSE(Salva_Uniao(a.sis, 1));
+  EXPECT_FALSE(Salva_Uniao(a.sis, DestinoUniao::Vardex));
   ASSERT_EQ(a.plat.mensagens.size(), 1u);
   EXPECT_EQ(a.plat.mensagens[0].texto,
             "Erro ao tentar gravar o arquivo para o sistema Vardex.\r\rErro original: 'x13' não é um valor real "
@@ -140,7 +140,7 @@ TEST(SaidaQuartis, AllYearsAndTranslationFilesFromTheUnion) {
   EXPECT_EQ(le_tudo(a.temp("QA2005")), "nao adaptar");
 
   a.plat.escolhas.push_back(EscolhaArquivo{a.pasta / "v.csv", 1});
-  ASSERT_TRUE(Salva_Uniao_Quartis(a.sis, 1));
+  ASSERT_TRUE(Salva_Uniao_Quartis(a.sis, DestinoUniao::Vardex));
   EXPECT_EQ(le_tudo(a.pasta / "v.csv"),
             "\"2005\";\"43\";\"0101\";\"145\";\r\n\"2005\";\"43\";\"0007\";\"1155\";\r\n");
 

@@ -128,14 +128,14 @@ TEST_F(Configuracoes, MarcacaoPadraoComCelulaInicialVaziaOuNaColunaA) {
 
 TEST(Menus, PaginasHabilitamItens) {
   Princ p;
-  Habilita_Menus(p, 1);
+  Habilita_Menus(p, PaginaMenu::Planilha);
   for (bool b : p.menus) EXPECT_TRUE(b);
-  Habilita_Menus(p, 5);
+  Habilita_Menus(p, PaginaMenu::Estatisticas);
   EXPECT_TRUE(p.menus[Exportar1]);
   EXPECT_TRUE(p.menus[Imprimir1]);
   EXPECT_FALSE(p.menus[Copiar1]);
   for (int i = Ano1; i <= Desmarcar1; ++i) EXPECT_FALSE(p.menus[i]);
-  Habilita_Menus(p, 2);
+  Habilita_Menus(p, PaginaMenu::Resultados);
   EXPECT_TRUE(p.menus[Copiar1]);
   EXPECT_FALSE(p.menus[Colar1]);
 }

@@ -1,18 +1,20 @@
-// Arithmetic of the quartile engine. C++ does not raise on a division by zero
-// or an overflow, so every step checks its result and cancels the year.
+#include "core/engine/aritmetica.h"
+
 #include <cmath>
-#include <optional>
 
 #include "core/engine/formulas.h"
-#include "core/engine/quartis_interno.h"
-#include "core/results/quartis.h"
 #include "core/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
 
-namespace zivu::quartis_interno {
+namespace zivu {
 
 void falha_calculo() { throw Cancelamento{kMsgProblema, "Erro!"}; }
+
+void mostra_cancelamento(Sistema& sis, const Cancelamento& c) {
+  sis.plat.cursor_espera(false);
+  sis.plat.mensagem(c.texto, c.titulo, Botoes::OK, c.aviso ? Icone::Aviso : Icone::Erro);
+}
 
 double confere(double x) {
   if (!finito(x)) falha_calculo();
@@ -57,16 +59,39 @@ double projeta(const Base& base, double p0, double p1) {
   return dodo->P;
 }
 
-double arredonda_resultado(double P) {
+std::optional<int64_t> populacao_inteira(double P) {
   const double R = arredonda(P);
-  if (!(std::fabs(R) < 1e15)) falha_calculo();
-  return R;
+  if (!(std::fabs(R) < 1e15)) return std::nullopt;
+  return static_cast<int64_t>(R);
+}
+
+int64_t arredonda_resultado(double P) {
+  const auto R = populacao_inteira(P);
+  if (!R) falha_calculo();
+  return *R;
+}
+
+std::optional<double> valor_planilha(std::string_view texto) {
+  // Most cells are plain digits: their value is the exact integer.
+  if (!texto.empty() && texto.size() <= 15) {
+    int64_t v = 0;
+    bool digitos = true;
+    for (char c : texto) {
+      if (c < '0' || c > '9') {
+        digitos = false;
+        break;
+      }
+      v = v * 10 + (c - '0');
+    }
+    if (digitos) return static_cast<double>(v);
+  }
+  return para_real(Tira_Separadores(texto));
 }
 
 double le_numero(const Grade& g, int c, int r) {
-  const std::string texto = Tira_Separadores(g.le(c, r));
-  const std::optional<double> v = para_real(texto);
-  if (!v) throw Cancelamento{msg_real_invalido(texto), "Erro!"};
+  const std::string& texto = g.le(c, r);
+  const std::optional<double> v = valor_planilha(texto);
+  if (!v) throw Cancelamento{msg_real_invalido(Tira_Separadores(texto)), "Erro!"};
   return *v;
 }
 
@@ -78,8 +103,4 @@ int64_t le_inteiro(std::string_view texto) {
 
 int64_t ano_de(std::string_view texto) { return le_inteiro(apara(texto)); }
 
-std::string rotulo_area(const Quartis& q, size_t k) {
-  return std::to_string(k + 1) + " - " + (k < q.NomesAreas.size() ? q.NomesAreas[k] : "<vazio>");
-}
-
-}  // namespace zivu::quartis_interno
+}  // namespace zivu
