@@ -114,7 +114,7 @@ class TesteEdicao : public QObject {
     w->Ano(3, 1);
     w->Ano(4, 1);
     w->Dados(1, 3, 4, 300);
-    w->legenda_pagina = "DoDo :: velho.csv";
+    w->tela.legenda_pagina = "DoDo :: velho.csv";
     p->app->atualiza();
     clica_celula(o->DadosEntrada, 4, 20);
     const int antes = p->app->princ->Progressao->repinturas();

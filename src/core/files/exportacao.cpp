@@ -46,10 +46,10 @@ bool Exporta_Planilha(Sistema& sis, const std::string& nome, int filtro) {
   try {
     if (filtro == 1) {
       Grava_CSV(sis, nome, "CSV", o.DadosEntrada, o.UltimaLinha, o.UltimaColuna);
-      o.legenda_pagina = "DoDo :: " + nome + ".CSV";
+      o.tela.legenda_pagina = "DoDo :: " + nome + ".CSV";
     } else if (filtro == 2) {
       Grava_DAT(nome + ".DAT", o.DadosEntrada);
-      o.legenda_pagina = "DoDo :: " + nome + ".DAT";
+      o.tela.legenda_pagina = "DoDo :: " + nome + ".DAT";
     }
   } catch (const ErroArquivo& e) {
     // Reaches the general error report; the export goes no further.

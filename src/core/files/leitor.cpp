@@ -118,7 +118,7 @@ bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, 
     }
   }
 
-  origem.legenda_janela = "DoDo :: " + nome;
+  origem.tela.legenda_janela = "DoDo :: " + nome;
   sis.plat.cursor_espera(true);
 
   int linha_atual = 1, mais_larga = 0, lidas = 0, mostradas = 0, ultima_lida = 0;

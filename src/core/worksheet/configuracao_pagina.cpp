@@ -49,17 +49,17 @@ void Origem::PadroesClick() {
   Anos_intermediariosClick();
 }
 
-void Origem::MPadrao() { MarcaPadrao_habilitado = !(X_Anos && X_Titulos && X_Dados); }
+void Origem::MPadrao() { tela.MarcaPadrao_habilitado = !(tela.X_Anos && tela.X_Titulos && tela.X_Dados); }
 
 void Origem::LinhaAnoInicialChange(std::string texto) {
   cfg.LinhaAnoInicial = std::move(texto);
-  X_Anos = !linha_valida(cfg.LinhaAnoInicial, DadosEntrada.linhas() - 1);
+  tela.X_Anos = !linha_valida(cfg.LinhaAnoInicial, DadosEntrada.linhas() - 1);
   MPadrao();
 }
 
 void Origem::LinhaInicialChange(std::string texto) {
   cfg.LinhaInicial = std::move(texto);
-  X_Dados = !(linha_valida(cfg.LinhaInicial, DadosEntrada.linhas() - 1) &&
+  tela.X_Dados = !(linha_valida(cfg.LinhaInicial, DadosEntrada.linhas() - 1) &&
               !apara(cfg.ColunaInicial).empty());
   MPadrao();
 }
@@ -73,7 +73,7 @@ void Origem::define_Col_Ant(bool v) {
   cfg.Col_Ant = v;
   if (!v) return;
   cfg.Nao_Marcar = cfg.Cols_Ant = false;
-  X_Titulos = false;
+  tela.X_Titulos = false;
   MPadrao();
 }
 
@@ -81,7 +81,7 @@ void Origem::define_Nao_Marcar(bool v) {
   cfg.Nao_Marcar = v;
   if (!v) return;
   cfg.Col_Ant = cfg.Cols_Ant = false;
-  X_Titulos = true;
+  tela.X_Titulos = true;
   MPadrao();
 }
 
@@ -89,7 +89,7 @@ void Origem::define_Cols_Ant(bool v) {
   cfg.Cols_Ant = v;
   if (!v) return;
   cfg.Col_Ant = cfg.Nao_Marcar = false;
-  X_Titulos = false;
+  tela.X_Titulos = false;
   MPadrao();
 }
 
@@ -126,20 +126,20 @@ void Origem::LinRelExit() {
 
 void Origem::Mes_Ano0Change(int indice) {
   cfg.Mes_Ano0 = indice;
-  Mes_Ano0_hint = dica_mes(indice);
+  tela.Mes_Ano0_hint = dica_mes(indice);
 }
 void Origem::Mes_Ano1Change(int indice) {
   cfg.Mes_Ano1 = indice;
-  Mes_Ano1_hint = dica_mes(indice);
+  tela.Mes_Ano1_hint = dica_mes(indice);
 }
 void Origem::Mes_AnoXChange(int indice) {
   cfg.Mes_AnoX = indice;
-  Mes_AnoX_hint = dica_mes(indice);
+  tela.Mes_AnoX_hint = dica_mes(indice);
 }
 
 void Origem::MetodoQuartisClick(bool marcado) {
   cfg.MetodoQuartis = marcado;
-  sis_.princ.Quartis1_marcado = cfg.MetodoQuartis && MetodoQuartis_habilitado;
+  sis_.princ.Quartis1_marcado = cfg.MetodoQuartis && tela.MetodoQuartis_habilitado;
 }
 
 void Origem::define_Anos_intermediarios(bool v) {
@@ -149,7 +149,7 @@ void Origem::define_Anos_intermediarios(bool v) {
 
 void Origem::Anos_intermediariosClick() {
   const bool v = cfg.Anos_intermediarios;
-  Outros_totais_habilitado = Grade_totais_habilitada = v;
+  tela.Outros_totais_habilitado = tela.Grade_totais_habilitada = v;
   sis_.simples.Ano_Projetado_habilitado = sis_.simples.Unir_resultados_habilitado = v;
   sis_.quartis.Ano_Projetado_habilitado = sis_.quartis.Unir_resultados_habilitado = v;
 }
@@ -164,7 +164,7 @@ void Origem::OrigemShow() {
 void Origem::MarcaPadraoClick() {
   const int ultima_coluna = DadosEntrada.colunas() - 1;
   const int ultima_linha = DadosEntrada.linhas() - 1;
-  if (!X_Anos) {
+  if (!tela.X_Anos) {
     const int r = static_cast<int>(para_inteiro(cfg.LinhaAnoInicial).value_or(0));
     for (int c = 1; c <= ultima_coluna; ++c) {
       const std::string t = Tira_Separadores(apara(DadosEntrada.le(c, r)));
@@ -177,7 +177,7 @@ void Origem::MarcaPadraoClick() {
       break;
     }
   }
-  if (!X_Dados) {
+  if (!tela.X_Dados) {
     const int c0 = NumColuna(apara(cfg.ColunaInicial));
     int r0 = static_cast<int>(para_inteiro(cfg.LinhaInicial).value_or(0));
     if (!DadosEntrada.le(c0, r0).empty()) {
@@ -190,7 +190,7 @@ void Origem::MarcaPadraoClick() {
         ++r0;
       }
       AreasDados[0] = {c0, r0, ultima_c, ultima_r};
-      if (!X_Titulos && c0 >= 2) {
+      if (!tela.X_Titulos && c0 >= 2) {
         if (cfg.Col_Ant)
           Titulos[0] = {c0 - 1, r0, c0 - 1, ultima_r};
         else if (cfg.Cols_Ant)

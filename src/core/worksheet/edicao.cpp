@@ -24,7 +24,7 @@ void Origem::seleciona(int left, int top, int right, int bottom) {
 
 void Origem::DadosEntradaClick() {
   Celula = DadosEntrada.le(Col, Row);
-  Cruz = endereco(Col, Row);
+  tela.Cruz = endereco(Col, Row);
 }
 
 void Origem::Edite_OKClick() {
@@ -37,7 +37,7 @@ void Origem::Edite_OKClick() {
 
 void Origem::CriarClick() {
   EsvaziaPlanilhas();
-  legenda_pagina = "DoDo";
+  tela.legenda_pagina = "DoDo";
   ListaObs();
   sis_.simples.Adaptar = false;
   sis_.quartis.Adaptar = false;

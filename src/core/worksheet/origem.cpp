@@ -29,7 +29,7 @@ Origem::Origem(Sistema& sistema)
   TotaisSecundarios.assign(1, 0);
   TotaisObtidos.assign(1, 0);
   DadosEntrada.escreve_cabecalhos_planilha();
-  Informacoes = {"O valor válido para o ano será a partir de 1900.",
+  tela.Informacoes = {"O valor válido para o ano será a partir de 1900.",
                  "A linha deve ser maior que 0 e menor ou igual a " +
                      std::to_string(DadosEntrada.linhas() - 1)};
   PadroesClick();
@@ -198,8 +198,8 @@ void Origem::ListaObs() {
     Observacoes.push_back("Informe linha(s) secundári(s) de comparação.");
   if (AreasDados[0].vazia()) Observacoes.push_back("Informe área(s) de dados a calcular.");
   const bool pode = Observacoes.empty();
-  Processa_habilitado = pode;
-  MetodoQuartis_habilitado = pode;
+  tela.Processa_habilitado = pode;
+  tela.MetodoQuartis_habilitado = pode;
   sis_.princ.Calcular1_habilitado = pode;
   sis_.princ.Quartis1_habilitado = pode;
 }

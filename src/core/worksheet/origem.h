@@ -31,9 +31,29 @@ struct PaginaCoordenadas {
   CampoCoordenada foco = CampoCoordenada::Nenhum;
 };
 
+// What the worksheet window only shows: captions, the cell address, hints,
+// red marks and enabled states.
+struct TelaOrigem {
+  std::string legenda_janela = "Origem";
+  std::string legenda_pagina = "DoDo";
+  std::string Cruz = "A1";  // address of the current cell
+  bool Grade_totais_editavel = false;
+  bool Grade_totais_habilitada = false;
+  bool Outros_totais_habilitado = false;
+  bool X_Anos = true, X_Dados = true, X_Titulos = true;  // red marks visible
+  bool MarcaPadrao_habilitado = false;
+  std::vector<std::string> Informacoes;
+  std::string Mes_Ano0_hint, Mes_Ano1_hint, Mes_AnoX_hint;
+  // "Processa DoDo" and "Quartis": the checklist is empty.
+  bool Processa_habilitado = false;
+  bool MetodoQuartis_habilitado = false;
+};
+
 class Origem {
  public:
   explicit Origem(Sistema& sistema);
+
+  TelaOrigem tela;
 
   // ---- the sheet and its extent
   Grade DadosEntrada;
@@ -43,9 +63,6 @@ class Origem {
   int Col = 1, Row = 1;
   int Left = 1, Top = 1, Right = 1, Bottom = 1;
   std::string Celula;             // editing bar text
-  std::string Cruz = "A1";        // address of the current cell
-  std::string legenda_janela = "Origem";
-  std::string legenda_pagina = "DoDo";
 
   // ---- marks
   std::vector<CelulaAno> CelulasAno;
@@ -73,21 +90,12 @@ class Origem {
 
   // ---- totals sheet
   Grade Grade_totais;
-  bool Grade_totais_editavel = false;
-  bool Grade_totais_habilitada = false;
-  bool Outros_totais_habilitado = false;
 
   // ---- settings and their red marks
   Configuracao cfg;
-  bool X_Anos = true, X_Dados = true, X_Titulos = true;  // visible
-  bool MarcaPadrao_habilitado = false;
-  std::vector<std::string> Informacoes;
-  std::string Mes_Ano0_hint, Mes_Ano1_hint, Mes_AnoX_hint;
 
   // ---- checklist
   std::vector<std::string> Observacoes;
-  bool Processa_habilitado = false;
-  bool MetodoQuartis_habilitado = false;
 
   // ---- coordinates page
   PaginaCoordenadas coord;

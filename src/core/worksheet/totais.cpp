@@ -20,7 +20,7 @@ void Origem::reinicia_grade_totais() {
   Grade_totais.redimensiona(3, 2);
   Grade_totais.limpa();
   Grade_totais.cel(0, 0) = "Áreas";
-  Grade_totais_editavel = false;
+  tela.Grade_totais_editavel = false;
 }
 
 void Origem::Outros_totaisClick() {
@@ -56,7 +56,7 @@ void Origem::Outros_totaisClick() {
     Grade_totais.cel(0, r) = tem ? linhas[r - 1].first : std::string();
     Grade_totais.cel(1, r) = tem ? texto_inteiro(linhas[r - 1].second) : std::string();
   }
-  Grade_totais_editavel = !sem_anos;
+  tela.Grade_totais_editavel = !sem_anos;
   for (int r = 1; r < Grade_totais.linhas(); ++r)
     for (int c = 1; c < Grade_totais.colunas(); ++c)
       if (apara(Grade_totais.cel(c, r)).empty()) Grade_totais.cel(c, r) = "0";

@@ -272,7 +272,7 @@ bool ProcessaClick(Sistema& sis) {
   // The command is only offered with an empty checklist; the core keeps to
   // that too, so an unmarked sheet never reaches the engine.
   o.ListaObs();
-  if (!o.Processa_habilitado || o.CelulasAno.size() < 2) return false;
+  if (!o.tela.Processa_habilitado || o.CelulasAno.size() < 2) return false;
   tira_separadores_dos_totais(o);
 
   using Checagem = Resultado (*)(Sistema&, Anos&);

@@ -116,7 +116,7 @@ bool ModeloTotais::setData(const QModelIndex& i, const QVariant& valor, int pape
 Qt::ItemFlags ModeloTotais::flags(const QModelIndex& i) const {
   if (!i.isValid()) return Qt::NoItemFlags;
   Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-  if (i.row() >= 1 && i.column() >= 2 && origem_.Grade_totais_editavel) f |= Qt::ItemIsEditable;
+  if (i.row() >= 1 && i.column() >= 2 && origem_.tela.Grade_totais_editavel) f |= Qt::ItemIsEditable;
   return f;
 }
 

@@ -44,7 +44,7 @@ TOrigem::TOrigem(Aplicacao& app) : app_(app) {
   setObjectName("Origem_");
   zivu::Origem& o = app_.sis.origem;
   // Until a command names it otherwise, the page has its own caption.
-  o.legenda_pagina = "Dados de Origem";
+  o.tela.legenda_pagina = "Dados de Origem";
 
   auto* v = new QVBoxLayout(this);
   v->setContentsMargins(2, 2, 2, 2);
@@ -99,7 +99,7 @@ TOrigem::TOrigem(Aplicacao& app) : app_(app) {
       if (app_.sis.origem.cfg.Anos_intermediarios) app_.sis.origem.Outros_totaisClick();
     });
   });
-  setWindowTitle(QString::fromStdString(o.legenda_janela));
+  setWindowTitle(QString::fromStdString(o.tela.legenda_janela));
 }
 
 QWidget* TOrigem::cria_visual() {
@@ -282,16 +282,16 @@ void TOrigem::sincroniza_planilha() {
 
 void TOrigem::atualiza() {
   const zivu::Origem& o = app_.sis.origem;
-  setWindowTitle(QString::fromStdString(o.legenda_janela));
-  Ficha->setTabText(kOrigem, QString::fromStdString(o.legenda_pagina));
+  setWindowTitle(QString::fromStdString(o.tela.legenda_janela));
+  Ficha->setTabText(kOrigem, QString::fromStdString(o.tela.legenda_pagina));
   QStringList obs;
   for (const auto& l : o.Observacoes) obs << QString::fromStdString(l);
   if (Observacoes->toPlainText() != obs.join('\n')) Observacoes->setPlainText(obs.join('\n'));
-  Processa->setEnabled(o.Processa_habilitado);
-  MetodoQuartis->setEnabled(o.MetodoQuartis_habilitado);
+  Processa->setEnabled(o.tela.Processa_habilitado);
+  MetodoQuartis->setEnabled(o.tela.MetodoQuartis_habilitado);
   MetodoQuartis->setChecked(o.cfg.MetodoQuartis);
-  MarcaPadrao->setEnabled(o.MarcaPadrao_habilitado);
-  Cruz->setText(QString::fromStdString(o.Cruz));
+  MarcaPadrao->setEnabled(o.tela.MarcaPadrao_habilitado);
+  Cruz->setText(QString::fromStdString(o.tela.Cruz));
   poe_texto(Celula, o.Celula);
   modelo->atualiza();
   sincroniza_planilha();

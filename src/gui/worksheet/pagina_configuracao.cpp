@@ -295,11 +295,11 @@ void PaginaConfiguracao::atualiza() {
   poe_opcao(Col_Ant, c.Col_Ant);
   poe_opcao(Nao_Marcar, c.Nao_Marcar);
   poe_opcao(Cols_Ant, c.Cols_Ant);
-  X_Anos->setVisible(o.X_Anos);
-  X_Dados->setVisible(o.X_Dados);
-  X_Titulos->setVisible(o.X_Titulos);
+  X_Anos->setVisible(o.tela.X_Anos);
+  X_Dados->setVisible(o.tela.X_Dados);
+  X_Titulos->setVisible(o.tela.X_Titulos);
   QStringList info;
-  for (const auto& l : o.Informacoes) info << QString::fromStdString(l);
+  for (const auto& l : o.tela.Informacoes) info << QString::fromStdString(l);
   if (Informacoes->toPlainText() != info.join('\n')) Informacoes->setPlainText(info.join('\n'));
 
   poe_texto(AnoProj, c.AnoProj);
@@ -309,9 +309,9 @@ void PaginaConfiguracao::atualiza() {
   Aproximar->setChecked(c.Aproximar);
   poe_texto(NCasasDec, c.NCasasDec);
   poe_texto(LinRel, c.LinRel);
-  poe_mes(Mes_Ano0, c.Mes_Ano0, o.Mes_Ano0_hint);
-  poe_mes(Mes_Ano1, c.Mes_Ano1, o.Mes_Ano1_hint);
-  poe_mes(Mes_AnoX, c.Mes_AnoX, o.Mes_AnoX_hint);
+  poe_mes(Mes_Ano0, c.Mes_Ano0, o.tela.Mes_Ano0_hint);
+  poe_mes(Mes_Ano1, c.Mes_Ano1, o.tela.Mes_Ano1_hint);
+  poe_mes(Mes_AnoX, c.Mes_AnoX, o.tela.Mes_AnoX_hint);
 
   poe_texto(Div_habitantes, c.Div_habitantes);
   Existe_cd_maior->setChecked(c.Existe_cd_maior);

@@ -60,6 +60,6 @@ PaginaTotais::PaginaTotais(Aplicacao& app, QWidget* pai) : QWidget(pai), app_(ap
 void PaginaTotais::atualiza() {
   const zivu::Origem& o = app_.sis.origem;
   modelo->atualiza();
-  Outros_totais->setEnabled(o.Outros_totais_habilitado);
-  Grade_totais->setEnabled(o.Grade_totais_habilitada);
+  Outros_totais->setEnabled(o.tela.Outros_totais_habilitado);
+  Grade_totais->setEnabled(o.tela.Grade_totais_habilitada);
 }

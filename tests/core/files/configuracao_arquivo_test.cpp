@@ -33,7 +33,7 @@ TEST_F(ArquivoConfiguracao, DefaultsAreSavedAsTheRecordAndEmptyEditsShowZero) {
   EXPECT_EQ(le_tudo(pasta / "p.cfg"), esperado);
   EXPECT_EQ(o.cfg.LinhaAnoInicial, "0");
   EXPECT_EQ(o.cfg.LinhaInicial, "0");
-  EXPECT_TRUE(o.X_Anos);  // row 0 is no valid row
+  EXPECT_TRUE(o.tela.X_Anos);  // row 0 is no valid row
   EXPECT_TRUE(plat.mensagens.empty());
 }
 
@@ -45,11 +45,11 @@ TEST_F(ArquivoConfiguracao, LoadSetsEveryControlThroughItsRules) {
             "ano=2025 inter=1 geral=0 bloco=1 aprox=1 casas=2 div=75000 meses=0,11,5 ref=1E,0F,1,0Z | "
             "anos=2 linha=3 coluna=C p=0 ant=01 nao_marcar=0 linrel=55");
   // Red marks and handlers followed the values.
-  EXPECT_FALSE(o.X_Anos);
-  EXPECT_FALSE(o.X_Dados);
-  EXPECT_FALSE(o.X_Titulos);
-  EXPECT_TRUE(o.MarcaPadrao_habilitado);
-  EXPECT_TRUE(o.Outros_totais_habilitado);
+  EXPECT_FALSE(o.tela.X_Anos);
+  EXPECT_FALSE(o.tela.X_Dados);
+  EXPECT_FALSE(o.tela.X_Titulos);
+  EXPECT_TRUE(o.tela.MarcaPadrao_habilitado);
+  EXPECT_TRUE(o.tela.Outros_totais_habilitado);
   // Marks and cells are never touched.
   EXPECT_EQ(o.CelulasAno[0], (CelulaAno{3, 3}));
   EXPECT_EQ(o.DadosEntrada.cel(1, 1), "kept");

@@ -35,9 +35,9 @@ TEST(ExemploConfiguracao, StandardMarkingOfPadraoCfgRebuildsTheMarksOfDodoGeral)
   ASSERT_TRUE(Importa_Arquivo(sis, pasta / "celulas.csv"));
   ASSERT_TRUE(o.LinhaPrincipal.vazia());
   ASSERT_TRUE(Abre_Configuracao(sis, exemplo("padrao.cfg")));
-  EXPECT_FALSE(o.X_Anos);
-  EXPECT_FALSE(o.X_Dados);
-  EXPECT_FALSE(o.X_Titulos);
+  EXPECT_FALSE(o.tela.X_Anos);
+  EXPECT_FALSE(o.tela.X_Dados);
+  EXPECT_FALSE(o.tela.X_Titulos);
   o.MarcaPadraoClick();
   EXPECT_TRUE(plat.mensagens.empty());
 

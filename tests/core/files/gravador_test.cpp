@@ -165,19 +165,19 @@ TEST_F(Gravacao, ExportNamesCaptionAndStaleTotalsFile) {
   EXPECT_TRUE(Exporta_Planilha(sis, pasta / "vazia", 2));
   EXPECT_FALSE(existe(pasta / "vazia.DAT"));
   EXPECT_FALSE(existe(pasta / "vazia.TOT"));
-  EXPECT_EQ(o.legenda_pagina, "DoDo :: " + (pasta / "vazia") + ".DAT");
+  EXPECT_EQ(o.tela.legenda_pagina, "DoDo :: " + (pasta / "vazia") + ".DAT");
   o.DadosEntrada.cel(1, 1) = "a";
   o.UltimaColuna = o.UltimaLinha = 1;
   EXPECT_TRUE(Exporta_Planilha(sis, pasta / "dados", 2));
   EXPECT_EQ(le_tudo(pasta / "dados.DAT"), "1 a\r\n");
   EXPECT_TRUE(Exporta_Planilha(sis, pasta / "dados", 1));
   EXPECT_TRUE(existe(pasta / "dados.CSV"));
-  EXPECT_EQ(o.legenda_pagina, "DoDo :: " + (pasta / "dados") + ".CSV");
+  EXPECT_EQ(o.tela.legenda_pagina, "DoDo :: " + (pasta / "dados") + ".CSV");
   EXPECT_TRUE(Exporta_Planilha(sis, pasta / "outro.csv", 1));
   EXPECT_TRUE(existe(pasta / "outro.csv"));
   EXPECT_FALSE(existe(pasta / "outro.csv.CSV"));
   EXPECT_FALSE(existe(pasta / "outro.csv.TOT"));
-  EXPECT_EQ(o.legenda_pagina, "DoDo :: " + (pasta / "outro.csv") + ".CSV");
+  EXPECT_EQ(o.tela.legenda_pagina, "DoDo :: " + (pasta / "outro.csv") + ".CSV");
   EXPECT_TRUE(plat.mensagens.empty());
 }
 
@@ -206,7 +206,7 @@ TEST_F(Gravacao, FailedExportGoesToGeneralErrorAndNoFurther) {
   EXPECT_EQ(plat.mensagens[0].texto.rfind("Não foi possível gravar o arquivo " + (pasta / "alvo.CSV"), 0),
             0u);
   EXPECT_TRUE(existe(pasta / "alvo.TOT"));
-  EXPECT_EQ(o.legenda_pagina, "DoDo");
+  EXPECT_EQ(o.tela.legenda_pagina, "DoDo");
 }
 
 TEST_F(Gravacao, ExportCommandUsesTheDialogFilter) {

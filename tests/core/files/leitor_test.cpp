@@ -76,7 +76,7 @@ TEST_F(Leitura, FieldsQuotesAndLineEnds) {
 TEST_F(Leitura, CaptionStatusAndCursor) {
   const std::string nome = dados("quoted_semicolon.csv");
   le(nome);
-  EXPECT_EQ(o.legenda_janela, "DoDo :: " + nome);
+  EXPECT_EQ(o.tela.legenda_janela, "DoDo :: " + nome);
   ASSERT_FALSE(plat.situacoes.empty());
   EXPECT_EQ(plat.situacoes.back(), "2 linha(s) lida(s).");
   EXPECT_FALSE(plat.espera);
@@ -101,7 +101,7 @@ TEST_F(Leitura, FullBlockSetsSettingsMarksTotalsAndSheet) {
   EXPECT_TRUE(le(dados("full_block.csv")));
   EXPECT_EQ(texto_bloco(o.cfg),
             "ano=2003 inter=1 geral=0 bloco=1 aprox=1 casas=2 div=50000 meses=7,8,6 ref=1A,1B,0C,0D");
-  EXPECT_TRUE(o.Outros_totais_habilitado);  // the check box's handler ran
+  EXPECT_TRUE(o.tela.Outros_totais_habilitado);  // the check box's handler ran
   EXPECT_EQ(o.QtdAnos, 2);
   EXPECT_EQ(o.CelulasAno, (std::vector<CelulaAno>{{3, 1}, {4, 1}}));
   EXPECT_EQ(o.LinhaPrincipal, (Regiao{3, 2, 4, 2}));
@@ -301,7 +301,7 @@ TEST_F(Leitura, ReloadModeOnlyLoadsCells) {
   EXPECT_EQ(o.cfg.AnoProj, "1999");
   EXPECT_EQ(o.UltimaColuna, 7);
   EXPECT_EQ(o.UltimaLinha, 9);
-  EXPECT_EQ(o.legenda_janela, "DoDo :: " + dados("full_block.csv"));
+  EXPECT_EQ(o.tela.legenda_janela, "DoDo :: " + dados("full_block.csv"));
 }
 
 // ---- import
@@ -344,9 +344,9 @@ TEST_F(Importacao, NoLeavesAnEmptyWorksheet) {
 TEST_F(Importacao, ImportRebuildsTheChecklist) {
   EXPECT_TRUE(Importa_Arquivo(sis, dados("full_block.csv")));
   EXPECT_TRUE(o.Observacoes.empty());
-  EXPECT_TRUE(o.Processa_habilitado);
+  EXPECT_TRUE(o.tela.Processa_habilitado);
   EXPECT_TRUE(Importa_Arquivo(sis, dados("no_block.txt")));
-  EXPECT_FALSE(o.Processa_habilitado);
+  EXPECT_FALSE(o.tela.Processa_habilitado);
 }
 
 TEST_F(Importacao, DialogOffersWorksheetFiltersAndCancelOnlyRebuildsChecklist) {

@@ -63,7 +63,7 @@ class CalcularJanela : public ::testing::Test {
     a.exemplo();
     a.o().cfg.Existe_cd_menor = true;
     a.o().ListaObs();
-    ASSERT_TRUE(a.o().Processa_habilitado);
+    ASSERT_TRUE(a.o().tela.Processa_habilitado);
   }
 };
 

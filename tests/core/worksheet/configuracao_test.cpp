@@ -24,11 +24,11 @@ class Configuracoes : public ::testing::Test {
 // The defaults the worksheet block and the configuration file carry are
 // checked by their bytes; these are the window's own.
 TEST_F(Configuracoes, PadroesDaCriacao) {
-  EXPECT_EQ(o.Mes_AnoX_hint, "Mês 12");
-  EXPECT_EQ(o.Mes_Ano0_hint, "Mês 8");
-  EXPECT_TRUE(o.X_Anos && o.X_Dados && o.X_Titulos);
-  EXPECT_FALSE(o.MarcaPadrao_habilitado);
-  EXPECT_EQ(o.Informacoes[1], "A linha deve ser maior que 0 e menor ou igual a 10000");
+  EXPECT_EQ(o.tela.Mes_AnoX_hint, "Mês 12");
+  EXPECT_EQ(o.tela.Mes_Ano0_hint, "Mês 8");
+  EXPECT_TRUE(o.tela.X_Anos && o.tela.X_Dados && o.tela.X_Titulos);
+  EXPECT_FALSE(o.tela.MarcaPadrao_habilitado);
+  EXPECT_EQ(o.tela.Informacoes[1], "A linha deve ser maior que 0 e menor ou igual a 10000");
   // The window opens on "Configuração": every worksheet menu item is off.
   for (bool b : sis.princ.menus) EXPECT_FALSE(b);
 }
@@ -36,28 +36,28 @@ TEST_F(Configuracoes, PadroesDaCriacao) {
 TEST_F(Configuracoes, MarcasVermelhasSeguemOsCampos) {
   for (const char* t : {"0", "10001", "-5", "abc"}) {
     o.LinhaAnoInicialChange(t);
-    EXPECT_TRUE(o.X_Anos) << t;
+    EXPECT_TRUE(o.tela.X_Anos) << t;
   }
   o.LinhaAnoInicialChange("2");
-  EXPECT_FALSE(o.X_Anos);
-  EXPECT_TRUE(o.MarcaPadrao_habilitado);
+  EXPECT_FALSE(o.tela.X_Anos);
+  EXPECT_TRUE(o.tela.MarcaPadrao_habilitado);
 
   o.ColunaInicialChange("C");
-  EXPECT_TRUE(o.X_Dados);
+  EXPECT_TRUE(o.tela.X_Dados);
   o.LinhaInicialChange("3");
-  EXPECT_FALSE(o.X_Dados);
+  EXPECT_FALSE(o.tela.X_Dados);
   o.LinhaInicialChange("");
-  EXPECT_TRUE(o.X_Dados);
+  EXPECT_TRUE(o.tela.X_Dados);
 
   o.Cols_AntClick();
-  EXPECT_FALSE(o.X_Titulos);
+  EXPECT_FALSE(o.tela.X_Titulos);
   EXPECT_FALSE(o.cfg.Nao_Marcar);
   o.Nao_MarcarClick();
-  EXPECT_TRUE(o.X_Titulos);
+  EXPECT_TRUE(o.tela.X_Titulos);
 
   o.PadroesClick();
-  EXPECT_TRUE(o.X_Anos && o.X_Dados && o.X_Titulos);
-  EXPECT_FALSE(o.MarcaPadrao_habilitado);
+  EXPECT_TRUE(o.tela.X_Anos && o.tela.X_Dados && o.tela.X_Titulos);
+  EXPECT_FALSE(o.tela.MarcaPadrao_habilitado);
 }
 
 TEST_F(Configuracoes, SaidaDeCampoVazioRestauraPadrao) {
@@ -74,12 +74,12 @@ TEST_F(Configuracoes, SaidaDeCampoVazioRestauraPadrao) {
 
 TEST_F(Configuracoes, AnosIntermediariosLigamTotaisEBotoesDosResultados) {
   o.define_Anos_intermediarios(true);
-  EXPECT_TRUE(o.Outros_totais_habilitado);
-  EXPECT_TRUE(o.Grade_totais_habilitada);
+  EXPECT_TRUE(o.tela.Outros_totais_habilitado);
+  EXPECT_TRUE(o.tela.Grade_totais_habilitada);
   EXPECT_TRUE(sis.simples.Ano_Projetado_habilitado);
   EXPECT_TRUE(sis.quartis.Unir_resultados_habilitado);
   o.define_Anos_intermediarios(false);
-  EXPECT_FALSE(o.Outros_totais_habilitado);
+  EXPECT_FALSE(o.tela.Outros_totais_habilitado);
   EXPECT_FALSE(sis.quartis.Ano_Projetado_habilitado);
 }
 

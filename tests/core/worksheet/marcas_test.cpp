@@ -96,15 +96,15 @@ TEST_F(Marcas, ChecklistHabilitaCalculoQuandoCompleto) {
             (std::vector<std::string>{"Informe primeiro Ano de partida.", "Informe o segundo Ano de partida.",
                                       "Informe linha básica de comparação.",
                                       "Informe área(s) de dados a calcular."}));
-  EXPECT_FALSE(o.Processa_habilitado);
+  EXPECT_FALSE(o.tela.Processa_habilitado);
   EXPECT_FALSE(sis.princ.Calcular1_habilitado);
   o.Ano(3, 2);
   o.Ano(4, 2);
   o.Principal(2, 3, 4, 3);
   o.Dados(2, 4, 4, 10);
   EXPECT_TRUE(o.Observacoes.empty());
-  EXPECT_TRUE(o.Processa_habilitado);
-  EXPECT_TRUE(o.MetodoQuartis_habilitado);
+  EXPECT_TRUE(o.tela.Processa_habilitado);
+  EXPECT_TRUE(o.tela.MetodoQuartis_habilitado);
   EXPECT_TRUE(sis.princ.Calcular1_habilitado);
   EXPECT_TRUE(sis.princ.Quartis1_habilitado);
 
@@ -150,20 +150,20 @@ TEST_F(Marcas, EsvaziaPlanilhasLimpaCelulasMarcasEGradesDeResultado) {
 
 TEST_F(Marcas, CriarDeixaPlanilhaNovaEDesligaAdaptar) {
   sis.simples.Adaptar = sis.quartis.Adaptar = true;
-  o.legenda_pagina = "DoDo :: x.csv";
+  o.tela.legenda_pagina = "DoDo :: x.csv";
   o.vai_para(5, 7);
   o.CriarClick();
   EXPECT_FALSE(sis.simples.Adaptar);
   EXPECT_FALSE(sis.quartis.Adaptar);
-  EXPECT_EQ(o.legenda_pagina, "DoDo");
+  EXPECT_EQ(o.tela.legenda_pagina, "DoDo");
   EXPECT_EQ(o.Col, 1);
   EXPECT_EQ(o.Row, 1);
-  EXPECT_EQ(o.Cruz, "A1");
+  EXPECT_EQ(o.tela.Cruz, "A1");
 }
 
 TEST_F(Marcas, EdicaoAceitaEElevaExtensao) {
   o.vai_para(3, 5);
-  EXPECT_EQ(o.Cruz, "C5");
+  EXPECT_EQ(o.tela.Cruz, "C5");
   o.Celula = "1234";
   o.Edite_OKClick();
   EXPECT_EQ(o.DadosEntrada.cel(3, 5), "1234");

@@ -40,7 +40,7 @@ TEST_F(TotaisCoordenadas, GradeDeTotaisComAnosIntermediarios) {
   EXPECT_EQ(linha_totais(0), (V{"Áreas", "2005", "2001", "2002", "2003", "2004"}));
   EXPECT_EQ(linha_totais(1), (V{"P", "180000", "0", "0", "0", "0"}));
   EXPECT_EQ(linha_totais(3), (V{"S2", "90000", "0", "0", "0", "0"}));
-  EXPECT_TRUE(o.Grade_totais_editavel);
+  EXPECT_TRUE(o.tela.Grade_totais_editavel);
 
   // Typed values survive a refresh; only column 1 follows the totals.
   o.Grade_totais.cel(3, 1) = "170000";
@@ -93,7 +93,7 @@ TEST_F(TotaisCoordenadas, SemAnoIntermediarioOuComAnoAbsurdoTresColunasSemEdicao
     o.cfg.AnoProj = ano;
     o.Outros_totaisClick();
     EXPECT_EQ(o.Grade_totais.colunas(), 3) << ano;
-    EXPECT_FALSE(o.Grade_totais_editavel) << ano;
+    EXPECT_FALSE(o.tela.Grade_totais_editavel) << ano;
     EXPECT_EQ(o.Grade_totais.cel(2, 0), "") << ano;
   }
   EXPECT_TRUE(plat.mensagens.empty());
