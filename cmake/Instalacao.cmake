@@ -1,12 +1,15 @@
 # Installation layout and the Debian package (`cpack -G DEB` in the build folder).
 #
 #   bin/zivu, bin/zivu-cli       the programs
-#   bin/DoDo.html                the help manual: the help window looks for it
-#                                beside the executable
+#   share/derova-zivu/DoDo.html  the help manual: the help window looks for it
+#                                beside the executable (a build tree), then in
+#                                ../share/derova-zivu/ from it
 #   share/derova-zivu/examples   sample worksheets and a configuration file
-#   share/applications, share/icons/hicolor/scalable/apps
-#                                the application menu entry and its icon
-#   share/doc/derova-zivu        README
+#   share/man/man1               zivu.1.gz, zivu-cli.1.gz
+#   share/applications, share/icons/hicolor/scalable/apps, share/metainfo
+#                                the application menu entry, its icon and the
+#                                software-centre description
+#   share/doc/derova-zivu        README, copyright (MIT), changelog.gz
 #
 # Included at the end of the top CMakeLists.txt, so every target exists by now.
 
@@ -19,16 +22,48 @@ if(TARGET zivu)
   install(TARGETS zivu RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
-install(FILES ${ZIVU_FONTE}/docs/DoDo.html DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${ZIVU_FONTE}/docs/DoDo.html DESTINATION ${CMAKE_INSTALL_DATADIR}/derova-zivu)
 
 file(GLOB ZIVU_EXEMPLOS CONFIGURE_DEPENDS ${ZIVU_FONTE}/examples/*.csv ${ZIVU_FONTE}/examples/*.cfg)
 install(FILES ${ZIVU_EXEMPLOS} DESTINATION ${CMAKE_INSTALL_DATADIR}/derova-zivu/examples)
 
-install(FILES ${ZIVU_FONTE}/data/derova-zivu.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
-install(FILES ${ZIVU_FONTE}/data/derova-zivu.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${ZIVU_FONTE}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/derova-zivu)
+install(FILES ${ZIVU_FONTE}/README.md ${ZIVU_FONTE}/cmake/debian/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/derova-zivu)
+
+# Manual pages and the changelog go compressed, as Debian keeps them; -n leaves
+# the name and time out of the header, so the same sources give the same bytes.
+find_program(ZIVU_GZIP gzip)
+function(zivu_instala_comprimido fonte destino)
+  get_filename_component(nome ${fonte} NAME)
+  set(saida ${PROJECT_BINARY_DIR}/pacote/${nome})
+  if(ZIVU_GZIP)
+    add_custom_command(OUTPUT ${saida}.gz
+      COMMAND ${CMAKE_COMMAND} -E copy ${fonte} ${saida}
+      COMMAND ${ZIVU_GZIP} -9nf ${saida}
+      DEPENDS ${fonte} VERBATIM)
+    string(APPEND saida .gz)
+  else()
+    configure_file(${fonte} ${saida} COPYONLY)
+  endif()
+  add_custom_target(comprime_${nome} ALL DEPENDS ${saida})
+  install(FILES ${saida} DESTINATION ${destino})
+endfunction()
+
+zivu_instala_comprimido(${ZIVU_FONTE}/docs/zivu-cli.1 ${CMAKE_INSTALL_MANDIR}/man1)
+zivu_instala_comprimido(${ZIVU_FONTE}/cmake/debian/changelog ${CMAKE_INSTALL_DATADIR}/doc/derova-zivu)
+
+# What only the desktop program uses: its manual page, menu entry, icon and
+# software-centre description (whose id is the menu entry's).
+if(TARGET zivu)
+  zivu_instala_comprimido(${ZIVU_FONTE}/docs/zivu.1 ${CMAKE_INSTALL_MANDIR}/man1)
+  set(ZIVU_APP_ID example.fundacao_zarvo.DerovaZiVu)
+  install(FILES ${ZIVU_FONTE}/data/derova-zivu.svg
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  install(FILES ${ZIVU_FONTE}/data/${ZIVU_APP_ID}.desktop
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${ZIVU_FONTE}/data/${ZIVU_APP_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+endif()
 
 # --- Debian package ----------------------------------------------------------
 
@@ -54,22 +89,25 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_STRIP_FILES ON)
 
 # Library dependencies are read from the binaries when dpkg-shlibdeps is at
-# hand; otherwise they are named here. The platform plugins are loaded at run
-# time, so no binary names them: they are always listed.
+# hand; otherwise they are named here. Always listed: what is loaded at run
+# time, which no binary names (the platform plugins, Qt's own Portuguese
+# texts), and the chart and SVG libraries the results windows are getting.
+set(ZIVU_QT_EM_EXECUCAO "qt6-qpa-plugins, qt6-translations-l10n, libqt6charts6 (>= 6.4), libqt6svg6 (>= 6.4)")
 find_program(ZIVU_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(ZIVU_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   if(TARGET zivu)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "${ZIVU_QT_EM_EXECUCAO}")
   endif()
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6 (>= 2.34), libstdc++6 (>= 12), libgcc-s1")
   if(TARGET zivu)
     string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
            ", libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4)"
-           ", libqt6printsupport6 (>= 6.4), qt6-qpa-plugins")
+           ", libqt6printsupport6 (>= 6.4), ${ZIVU_QT_EM_EXECUCAO}")
   endif()
 endif()
 

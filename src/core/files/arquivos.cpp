@@ -187,6 +187,15 @@ std::string pasta_sistema() {
   return pasta;
 }
 
+std::string arquivo_sistema(const std::string& pasta, std::string_view nome) {
+  const fs::path programa(pasta);
+  for (const fs::path& candidato : {programa / nome, programa / "../share/derova-zivu" / nome}) {
+    std::string caminho = candidato.lexically_normal().string();
+    if (existe_arquivo(caminho)) return caminho;
+  }
+  return {};
+}
+
 bool casa_mascara(std::string_view nome, std::string_view mascara) {
   if (casa_glob(nome, mascara)) return true;
   // A trailing ".*" also matches a name that has no extension at all.

@@ -32,6 +32,10 @@ bool arquivo_legivel(const std::string& caminho);
 std::string pasta_trabalho();
 // Folder of the running executable, ending with "/".
 std::string pasta_sistema();
+// A read-only file of the program (the help file): `nome` beside the program in
+// `pasta` (a build tree), else in `pasta`../share/derova-zivu/ (an installed
+// tree); the first that exists, or "" when neither does.
+std::string arquivo_sistema(const std::string& pasta, std::string_view nome);
 
 // Deletes the files of `pasta` matching `mascara` ("S*.*"), compared without
 // regard to case and with "*.*" also matching names without a dot. True when

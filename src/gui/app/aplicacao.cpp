@@ -66,7 +66,9 @@ void Aplicacao::atualiza() {
   --atualizando_;
 }
 
-std::string Aplicacao::arquivo_ajuda() const { return PastaSistema + "DoDo.html"; }
+// Beside the program in a build tree, under share/derova-zivu once installed;
+// "" when missing, which the start-up check warns about.
+std::string Aplicacao::arquivo_ajuda() const { return zivu::arquivo_sistema(PastaSistema, "DoDo.html"); }
 
 void Aplicacao::verifica_ajuda() {
   if (QFileInfo::exists(QString::fromStdString(arquivo_ajuda()))) return;

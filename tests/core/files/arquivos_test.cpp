@@ -81,6 +81,17 @@ TEST(Arquivos, SystemFolderIsTheExecutablesFolder) {
   EXPECT_TRUE(std::filesystem::exists(pasta + "zivu_core_tests"));
 }
 
+TEST(Arquivos, SystemFileIsBesideTheProgramElseInTheInstalledTree) {
+  PastaTemporaria pasta;
+  std::filesystem::create_directories(pasta / "usr/bin");
+  std::filesystem::create_directories(pasta / "usr/share/derova-zivu");
+  EXPECT_EQ(arquivo_sistema(pasta / "usr/bin/", "DoDo.html"), "");
+  escreve_tudo(pasta / "usr/share/derova-zivu/DoDo.html", "x");
+  EXPECT_EQ(arquivo_sistema(pasta / "usr/bin/", "DoDo.html"), pasta / "usr/share/derova-zivu/DoDo.html");
+  escreve_tudo(pasta / "usr/bin/DoDo.html", "x");
+  EXPECT_EQ(arquivo_sistema(pasta / "usr/bin/", "DoDo.html"), pasta / "usr/bin/DoDo.html");
+}
+
 TEST(Mascara, MatchesAsAWindowsFileList) {
   // No dot still matches "*.*"; any case; "?" is one character.
   for (const auto& [nome, mascara] : {std::pair{"SR2005.CSV", "S*.*"}, {"SA2005", "S*.*"}, {"sa2005", "S*.*"},
