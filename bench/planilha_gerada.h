@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/plataforma.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 
 namespace zivu::bench {
 

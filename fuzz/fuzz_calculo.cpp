@@ -11,7 +11,7 @@
 #include "core/engine/calculo.h"
 #include "core/engine/simples_calculo.h"
 #include "core/files/leitor_interno.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "core/worksheet/validacao.h"
 #include "plataforma_muda.h"

@@ -10,7 +10,7 @@
 
 #include "core/files/arquivos.h"
 #include "core/files/configuracao_arquivo.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "plataforma_muda.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "core/files/gravador.h"
 #include "core/files/leitor_interno.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "plataforma_muda.h"
 
 namespace {

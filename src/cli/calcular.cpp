@@ -17,7 +17,7 @@
 #include "core/files/gravador.h"
 #include "core/files/leitor.h"
 #include "core/results/saida_outros.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 
 namespace zivu::cli {
 

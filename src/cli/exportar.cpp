@@ -6,7 +6,7 @@
 #include "cli/subcomandos.h"
 #include "core/files/gravador.h"
 #include "core/files/leitor.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 
 namespace zivu::cli {
 

@@ -1,6 +1,6 @@
 #include "core/janela_principal.h"
 
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 
 namespace zivu {
 

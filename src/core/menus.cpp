@@ -1,7 +1,5 @@
 #include "core/menus.h"
 
-#include "core/sistema.h"
-
 namespace zivu {
 
 void Liga_Menus(Princ& princ) { princ.menus.fill(true); }

@@ -1,9 +1,9 @@
 // Main-menu items enabled by the page being shown.
 #pragma once
 
-namespace zivu {
+#include "core/principal.h"
 
-struct Princ;
+namespace zivu {
 
 // The pages that set the main menu: the worksheet's data, the simple
 // window's two grids and the quartile window's four listings.

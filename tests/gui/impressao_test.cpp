@@ -22,7 +22,7 @@ class TesteImpressao : public QObject {
     o = p->origem();
     w = &p->app->sis.origem;
     pdf = p->pasta.filePath("planilha.pdf");
-    QPrinter& impressora = p->app->princ->ImprimeGrade;
+    QPrinter& impressora = p->app->ImprimeGrade;
     impressora.setOutputFormat(QPrinter::PdfFormat);
     impressora.setOutputFileName(pdf);
   }

@@ -240,7 +240,7 @@ class TesteQuartis : public QObject {
 
     // Print of the statistics, to a file.
     const QString pdf = p->pasta.filePath("estatisticas.pdf");
-    QPrinter& impressora = p->app->princ->ImprimeGrade;
+    QPrinter& impressora = p->app->ImprimeGrade;
     impressora.setOutputFormat(QPrinter::PdfFormat);
     impressora.setOutputFileName(pdf);
     q->ImpEstat->click();

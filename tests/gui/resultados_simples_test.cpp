@@ -308,7 +308,7 @@ class TesteSimples : public QObject {
                                                    na_vista(s->DadosSaida, 3, 4));
 
     const QString pdf = p->pasta.filePath("resultado.pdf");
-    QPrinter& impressora = p->app->princ->ImprimeGrade;
+    QPrinter& impressora = p->app->ImprimeGrade;
     impressora.setOutputFormat(QPrinter::PdfFormat);
     impressora.setOutputFileName(pdf);
     s->ImpRes->click();

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/engine/formulas.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
 

@@ -14,7 +14,7 @@
 #include "core/engine/escolha_ano.h"
 #include "core/text/textos.h"
 #include "core/worksheet/validacao.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/tempo.h"
 

@@ -3,7 +3,7 @@
 #include "core/engine/calculo.h"
 #include "core/engine/quartis_calculo.h"
 #include "core/files/ano_arquivos.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 
 namespace zivu {
 

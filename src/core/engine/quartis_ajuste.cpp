@@ -6,7 +6,7 @@
 #include "core/engine/aritmetica.h"
 #include "core/files/ano_arquivos.h"
 #include "core/files/arquivos.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
 

@@ -1,7 +1,7 @@
 // Labels of the quartile window: the data areas and the header rows of the
 // listing grids for the year on screen.
 #include "core/engine/quartis_calculo.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 
 namespace zivu {
 

@@ -11,7 +11,7 @@
 #include "core/engine/formulas.h"
 #include "core/files/ano_arquivos.h"
 #include "core/files/arquivos.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
 #include "core/worksheet/validacao.h"

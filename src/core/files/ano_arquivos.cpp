@@ -13,7 +13,7 @@
 
 #include "core/files/arquivos.h"
 #include "core/files/leitor.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/codificacao.h"
 #include "core/text/textos.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/textos.h"
 
 namespace zivu {

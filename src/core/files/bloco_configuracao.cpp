@@ -3,7 +3,7 @@
 
 #include "core/files/gravador.h"
 #include "core/files/gravador_interno.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/textos.h"
 
 namespace zivu {

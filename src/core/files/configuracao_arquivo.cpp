@@ -5,7 +5,7 @@
 #include <climits>
 
 #include "core/files/arquivos.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/codificacao.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"

@@ -1,6 +1,6 @@
 #include "core/files/arquivos.h"
 #include "core/files/gravador.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 
 namespace zivu {
 

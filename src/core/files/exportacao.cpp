@@ -4,7 +4,7 @@
 #include "core/files/arquivos.h"
 #include "core/files/gravador.h"
 #include "core/files/gravador_interno.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 
 namespace zivu {
 

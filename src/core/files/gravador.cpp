@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/files/arquivos.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/textos.h"
 
 namespace zivu {

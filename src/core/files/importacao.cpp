@@ -2,7 +2,7 @@
 #include "core/files/arquivos.h"
 #include "core/files/gravador.h"
 #include "core/files/leitor.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/textos.h"
 
 namespace zivu {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
 

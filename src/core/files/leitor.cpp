@@ -5,7 +5,7 @@
 
 #include "core/files/arquivos.h"
 #include "core/files/leitor_interno.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/codificacao.h"
 
 namespace zivu {

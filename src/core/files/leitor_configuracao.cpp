@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "core/files/leitor_interno.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
 

@@ -6,7 +6,7 @@
 
 #include "core/engine/calculo.h"
 #include "core/menus.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/worksheet/validacao.h"
 
 namespace zivu {

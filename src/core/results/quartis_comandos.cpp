@@ -5,7 +5,7 @@
 #include "core/engine/quartis_calculo.h"
 #include "core/files/gravador.h"
 #include "core/menus.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 
 namespace zivu {

@@ -12,7 +12,7 @@
 #include "core/files/ano_arquivos.h"
 #include "core/files/arquivos.h"
 #include "core/files/gravador.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/files/gravador.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 
 namespace zivu {
 

@@ -1,7 +1,7 @@
 // Current cell, editing bar and "Criar".
 #include <algorithm>
 
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/textos.h"
 #include "core/worksheet/origem.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/menus.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/textos.h"
 
 namespace zivu {

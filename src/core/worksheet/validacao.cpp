@@ -6,7 +6,7 @@
 #include <climits>
 #include <optional>
 
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
 

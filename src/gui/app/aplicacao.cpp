@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QMdiSubWindow>
-#include <exception>
 
 #include "core/files/arquivos.h"
 #include "core/janela_principal.h"
@@ -23,7 +22,8 @@ std::string com_barra(std::string pasta) {
 }  // namespace
 
 Aplicacao::Aplicacao(std::string pasta_sistema)
-    : sis(plat), PastaSistema(com_barra(pasta_sistema.empty() ? zivu::pasta_sistema() : pasta_sistema)) {
+    : Contexto(sis_, plat_, com_barra(pasta_sistema.empty() ? zivu::pasta_sistema() : pasta_sistema)),
+      sis_(plat_) {
   princ_ = std::make_unique<TPrinc>(*this);
   princ = princ_.get();
   plat.define_janela(princ, princ->Situacao, princ->Progressao);
@@ -39,36 +39,13 @@ Aplicacao::Aplicacao(std::string pasta_sistema)
   princ->subjanela(simples)->showMinimized();
   princ->subjanela(quartis)->resize(552, 341);
   princ->subjanela(quartis)->showMinimized();
+  princ->define_filhas({origem, simples, quartis, sobre});
   utab = new TUTab(princ);
   uni_s = new TUni_S(princ);
   atualiza();
 }
 
 Aplicacao::~Aplicacao() = default;
-
-void Aplicacao::executa(const std::function<void()>& comando) {
-  try {
-    comando();
-  } catch (const std::exception& e) {
-    plat.cursor_espera(false);
-    plat.progresso_esconder();
-    plat.erro_geral(e.what());
-  }
-  atualiza();
-}
-
-void Aplicacao::atualiza() {
-  ++atualizando_;
-  princ->atualiza();
-  origem->atualiza();
-  simples->atualiza();
-  quartis->atualiza();
-  --atualizando_;
-}
-
-// Beside the program in a build tree, under share/derova-zivu once installed;
-// "" when missing, which the start-up check warns about.
-std::string Aplicacao::arquivo_ajuda() const { return zivu::arquivo_sistema(PastaSistema, "DoDo.html"); }
 
 void Aplicacao::verifica_ajuda() {
   if (QFileInfo::exists(QString::fromStdString(arquivo_ajuda()))) return;

@@ -20,7 +20,7 @@
 
 #include "core/janela_principal.h"
 #include "core/menus.h"
-#include "gui/app/aplicacao.h"
+#include "gui/app/contexto.h"
 #include "gui/app/atalho.h"
 #include "gui/app/filtro_teclas.h"
 #include "gui/app/paineis.h"
@@ -38,31 +38,10 @@ const char* const kItens[zivu::kItensMenu] = {
 
 }  // namespace
 
-void imprime_paginas(QPrinter& impressora, const std::vector<zivu::Pagina>& paginas) {
-  QPainter p(&impressora);
-  QFont fonte("Courier", 8);
-  fonte.setStyleHint(QFont::TypeWriter);
-  fonte.setFixedPitch(true);
-  p.setFont(fonte);
-  const QFontMetrics m(fonte, &impressora);
-  const int altura = impressora.pageLayout().paintRectPixels(impressora.resolution()).height();
-  bool primeira = true;
-  for (const auto& pagina : paginas) {
-    if (!primeira) impressora.newPage();
-    primeira = false;
-    int y = 0;
-    for (const auto& linha : pagina) {
-      if (y > 0 && y + m.height() > altura) {
-        impressora.newPage();
-        y = 0;
-      }
-      p.drawText(0, y + m.ascent(), QString::fromStdString(linha));
-      y += m.lineSpacing();
-    }
-  }
-}
-
-TPrinc::TPrinc(Aplicacao& app) : app_(app) {
+TPrinc::TPrinc(Contexto& app) : app_(app) {
+  app_.janela_principal = this;
+  connect(&app_, &Contexto::atualizar, this, &TPrinc::atualiza);
+  connect(&app_, &Contexto::resultado_pedido, this, &TPrinc::mostra_resultado);
   setObjectName("Princ");
   setWindowTitle("Zarvo - Tessela");
   QFont fonte("MS Sans Serif", 8);
@@ -90,16 +69,16 @@ TPrinc::TPrinc(Aplicacao& app) : app_(app) {
   // Menus.
   QMenu* servicos = menuBar()->addMenu("&Serviços");
   QMenu* arquivo = servicos->addMenu("Arquivo");
-  auto origem = [this](auto metodo) { return [this, metodo] { (app_.origem->*metodo)(); }; };
+  auto origem = [this](auto metodo) { return [this, metodo] { (filhas_.origem->*metodo)(); }; };
   cria_acao(arquivo, "Criar1", "Criar", origem(&TOrigem::CriarClick));
   cria_acao(arquivo, "Importar1", "Importar", origem(&TOrigem::ImportarClick));
   cria_acao(arquivo, "Exportar1", "Exportar", [this] { Exportar1Click(); });
   cria_acao(arquivo, "Copiar1", "Copiar",
-            [this] { comando_janela_ativa("Copiar1Click", [this] { app_.origem->CopiarClick(); }); });
+            [this] { comando_janela_ativa("Copiar1Click", [this] { filhas_.origem->CopiarClick(); }); });
   cria_acao(arquivo, "Colar1", "Colar", origem(&TOrigem::ColarClick));
   cria_acao(arquivo, "Marcar1", "Marcar", origem(&TOrigem::MarcaPadraoClick));
   cria_acao(arquivo, "Imprimir1", "Imprimir",
-            [this] { comando_janela_ativa("Imprimir1Click", [this] { app_.origem->ImprimirClick(); }); });
+            [this] { comando_janela_ativa("Imprimir1Click", [this] { filhas_.origem->ImprimirClick(); }); });
   QMenu* edicao = servicos->addMenu("Edição");
   cria_acao(edicao, "Ano1", "Ano", origem(&TOrigem::AnoClick));
   cria_acao(edicao, "Linhaprincipal1", "Linha principal", origem(&TOrigem::PrincipalClick));
@@ -122,13 +101,13 @@ TPrinc::TPrinc(Aplicacao& app) : app_(app) {
   cria_acao(janelas, "Nahorizontal1", "Na horizontal", [this] { NaHorizontal(); });
   cria_acao(janelas, "Navertical1", "Na vertical", [this] { NaVertical(); });
   janelas->addSeparator();
-  cria_acao(janelas, "Origem1", "Origem", [this] { MostraFilha(app_.origem); });
-  cria_acao(janelas, "DoDoSimples1", "DoDo Simples", [this] { MostraFilha(app_.simples); });
-  cria_acao(janelas, "DoDoemQuartis1", "DoDo em Quartis", [this] { MostraFilha(app_.quartis); });
+  cria_acao(janelas, "Origem1", "Origem", [this] { MostraFilha(filhas_.origem); });
+  cria_acao(janelas, "DoDoSimples1", "DoDo Simples", [this] { MostraFilha(filhas_.simples); });
+  cria_acao(janelas, "DoDoemQuartis1", "DoDo em Quartis", [this] { MostraFilha(filhas_.quartis); });
 
   QMenu* ajuda = menuBar()->addMenu("&Ajuda");
   cria_acao(ajuda, "DoDo2", "DoDo", [this] { DoDo2Click(); });
-  cria_acao(ajuda, "Sobreosistema1", "Sobre o sistema", [this] { app_.sobre->exec(); });
+  cria_acao(ajuda, "Sobreosistema1", "Sobre o sistema", [this] { filhas_.sobre->exec(); });
   cria_acao(ajuda, "mi_aju_atalho", "Criar atalho na área de trabalho", [this] {
     CriaAtalho(QCoreApplication::applicationFilePath(), QString(), "Desktop", QString(),
                "Método DoDo", QString::fromStdString(app_.PastaSistema), app_.plat);
@@ -147,7 +126,6 @@ TPrinc::TPrinc(Aplicacao& app) : app_(app) {
   connect(TelaTotais->Cancelar_Total, &QPushButton::clicked, this,
           [this] { app_.executa([this] { app_.sis.origem.Cancelar_TotalClick(); }); });
 
-  ImprimeGrade.setDocName("Derova ZiVu");
 }
 
 QAction* TPrinc::cria_acao(QMenu* menu, const QString& nome, const QString& legenda,
@@ -212,16 +190,9 @@ void TPrinc::atualiza_tela_totais() {
 
 void TPrinc::desabilita_ajuda() { acoes_["DoDo2"]->setEnabled(false); }
 
-bool TPrinc::Imprime_Tabela(const zivu::Grade& grade, const std::string& titulo) {
-  QPrintDialog dialogo(&ImprimeGrade, this);
-  if (dialogo.exec() != QDialog::Accepted) return false;
-  const QString data = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-  const auto paginas = zivu::Imprime_Tabela(app_.sis, grade, data.toStdString(), titulo);
-  if (paginas.empty()) return false;
-  app_.plat.cursor_espera(true);
-  imprime_paginas(ImprimeGrade, paginas);
-  app_.plat.cursor_espera(false);
-  return true;
+void TPrinc::mostra_resultado(zivu::JanelaResultado janela) {
+  if (janela == zivu::JanelaResultado::Simples) MostraFilha(filhas_.simples);
+  if (janela == zivu::JanelaResultado::Quartis) MostraFilha(filhas_.quartis);
 }
 
 void TPrinc::MinimizarTodas() {
@@ -229,8 +200,8 @@ void TPrinc::MinimizarTodas() {
   // other child that changes state, instead of minimising it.
   for (QMdiSubWindow* s : mdi->subWindowList())
     if (s->isMaximized()) s->showNormal();
-  for (QWidget* j : {static_cast<QWidget*>(app_.origem), static_cast<QWidget*>(app_.simples),
-                     static_cast<QWidget*>(app_.quartis)})
+  for (QWidget* j : {static_cast<QWidget*>(filhas_.origem), static_cast<QWidget*>(filhas_.simples),
+                     static_cast<QWidget*>(filhas_.quartis)})
     if (QMdiSubWindow* s = subjanela(j)) s->showMinimized();
 }
 
@@ -300,17 +271,17 @@ void TPrinc::DoDo2Click() {
 
 void TPrinc::Exportar1Click() {
   // Every listed page that is showing, in this order.
-  if (app_.origem->pagina_origem_visivel()) app_.origem->ExportarClick();
+  if (filhas_.origem->pagina_origem_visivel()) filhas_.origem->ExportarClick();
   app_.executa([this] {
-    QMetaObject::invokeMethod(app_.simples, "exporta_paginas_visiveis");
-    QMetaObject::invokeMethod(app_.quartis, "exporta_paginas_visiveis");
+    QMetaObject::invokeMethod(filhas_.simples, "exporta_paginas_visiveis");
+    QMetaObject::invokeMethod(filhas_.quartis, "exporta_paginas_visiveis");
   });
 }
 
 void TPrinc::comando_janela_ativa(const char* metodo, const std::function<void()>& da_origem) {
   QMdiSubWindow* ativa = mdi->activeSubWindow();
   QWidget* janela = ativa ? ativa->widget() : nullptr;
-  if (!janela || janela == app_.origem) {
+  if (!janela || janela == filhas_.origem) {
     da_origem();
     return;
   }

@@ -4,15 +4,18 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <QPrinter>
 #include <QTextBrowser>
 #include <map>
 #include <string>
 
-#include "core/files/impressao.h"
+#include "core/results/janelas_resultado.h"
 
-class Aplicacao;
+class Contexto;
 class PainelProgresso;
+class TOrigem;
+class TQuartis;
+class TSimples;
+class TSobre;
 class PainelTotais;
 class QAction;
 class QMdiArea;
@@ -20,18 +23,22 @@ class QMdiSubWindow;
 class QMenu;
 class QStatusBar;
 
-namespace zivu {
-class Grade;
-}
-
-// Sends text pages to a printer, one line after another in "Courier" 8 pt,
-// a new sheet for every page and wherever a page does not fit the paper.
-void imprime_paginas(QPrinter& impressora, const std::vector<zivu::Pagina>& paginas);
 
 class TPrinc : public QMainWindow {
   Q_OBJECT
  public:
-  explicit TPrinc(Aplicacao& app);
+  explicit TPrinc(Contexto& app);
+
+  // The child windows the menus act on, once they exist.
+  struct Filhas {
+    TOrigem* origem = nullptr;
+    TSimples* simples = nullptr;
+    TQuartis* quartis = nullptr;
+    TSobre* sobre = nullptr;
+  };
+  void define_filhas(const Filhas& filhas) { filhas_ = filhas; }
+  // Brings the results window of a run to the front.
+  void mostra_resultado(zivu::JanelaResultado janela);
 
   // The main menu's items by their control names (Criar1, Calcular1, DoDo2...).
   QAction* acao(const QString& nome) const;
@@ -40,16 +47,12 @@ class TPrinc : public QMainWindow {
   QStatusBar* Situacao;
   PainelProgresso* Progressao;
   PainelTotais* TelaTotais;
-  QPrinter ImprimeGrade;
 
   QMdiSubWindow* adiciona_filha(QWidget* janela);
   QMdiSubWindow* subjanela(QWidget* janela) const;
   void atualiza();
   void desabilita_ajuda();
 
-  // The print dialog, then the core's pages for `grade`. False when the
-  // dialog was cancelled or nothing was printed.
-  bool Imprime_Tabela(const zivu::Grade& grade, const std::string& titulo);
 
   // Window menu.
   void MinimizarTodas();
@@ -72,7 +75,8 @@ class TPrinc : public QMainWindow {
   void comando_janela_ativa(const char* metodo, const std::function<void()>& da_origem);
   void atualiza_tela_totais();
 
-  Aplicacao& app_;
+  Contexto& app_;
+  Filhas filhas_;
   std::map<QString, QAction*> acoes_;
   QPointer<QTextBrowser> ajuda_;
   std::string tot_coord_mostrado_;

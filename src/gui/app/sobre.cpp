@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 
 #include "core/sobre.h"
-#include "gui/app/aplicacao.h"
+#include "gui/app/contexto.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ QLabel* titulo(QGridLayout* g, int linha, const QString& texto, QWidget* pai) {
 
 }  // namespace
 
-TSobre::TSobre(Aplicacao& app, QWidget* pai) : QDialog(pai), app_(app) {
+TSobre::TSobre(Contexto& app, QWidget* pai) : QDialog(pai), app_(app) {
   setObjectName("Sobre");
   setWindowTitle("Sobre");
   setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);

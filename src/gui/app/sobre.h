@@ -4,13 +4,13 @@
 
 #include <QDialog>
 
-class Aplicacao;
+class Contexto;
 class QLabel;
 
 class TSobre : public QDialog {
   Q_OBJECT
  public:
-  TSobre(Aplicacao& app, QWidget* pai);
+  TSobre(Contexto& app, QWidget* pai);
 
   QLabel* VersaoWin;
   QLabel* AData;
@@ -30,5 +30,5 @@ class TSobre : public QDialog {
   void showEvent(QShowEvent* evento) override;
 
  private:
-  Aplicacao& app_;
+  Contexto& app_;
 };

@@ -22,9 +22,8 @@
 #include "core/results/janelas_resultado.h"
 #include "core/results/quartis_comandos.h"
 #include "core/results/saida_outros.h"
-#include "core/sistema.h"
-#include "gui/app/aplicacao.h"
-#include "gui/app/princ.h"
+#include "core/worksheet/sistema.h"
+#include "gui/app/contexto.h"
 #include "gui/results/botoes_resultado.h"
 #include "gui/results/modelo_grade.h"
 #include "gui/results/painel_anos.h"
@@ -98,8 +97,9 @@ void PinturaEstatisticas::paint(QPainter* p, const QStyleOptionViewItem& opcao, 
   p->restore();
 }
 
-TQuartis::TQuartis(Aplicacao& app) : app_(app) {
+TQuartis::TQuartis(Contexto& app) : app_(app) {
   setObjectName("Quartis");
+  connect(&app_, &Contexto::atualizar, this, &TQuartis::atualiza);
   setWindowTitle("DoDo em Quartis");
   resize(552, 341);
   auto* v = new QVBoxLayout(this);
@@ -329,7 +329,7 @@ std::pair<const zivu::Grade*, std::string> TQuartis::impressao(PaginaQuartis p) 
 
 void TQuartis::imprime(PaginaQuartis p) {
   const auto [grade, titulo] = impressao(p);
-  if (grade) app_.princ->Imprime_Tabela(*grade, titulo);
+  if (grade) app_.imprime_tabela(*grade, titulo);
 }
 
 void TQuartis::exporta_paginas_visiveis() {
@@ -346,7 +346,7 @@ void TQuartis::showEvent(QShowEvent* evento) {
   QWidget::showEvent(evento);
   // Shows during the creation of the windows are the creation's own, which
   // the core's initial state stands for.
-  if (app_.princ && app_.princ->isVisible() && !app_.atualizando())
+  if (app_.janela_principal_visivel() && !app_.atualizando())
     app_.executa([this] { zivu::QuartisShow(app_.sis); });
 }
 

@@ -13,7 +13,7 @@
 
 #include "core/results/quartis.h"
 
-class Aplicacao;
+class Contexto;
 class ModeloGrade;
 class PainelAnos;
 class QCheckBox;
@@ -43,7 +43,7 @@ class PinturaEstatisticas : public QStyledItemDelegate {
 class TQuartis : public QWidget {
   Q_OBJECT
  public:
-  explicit TQuartis(Aplicacao& app);
+  explicit TQuartis(Contexto& app);
   void atualiza();
 
   QTabWidget* Ficha_Quartis;
@@ -102,5 +102,5 @@ class TQuartis : public QWidget {
   void do_ano(const std::function<bool()>& f);
   void imprime(zivu::PaginaQuartis pagina);
   void sincroniza_celulas();
-  Aplicacao& app_;
+  Contexto& app_;
 };

@@ -19,8 +19,7 @@
 #include "core/results/janelas_resultado.h"
 #include "core/results/saida_outros.h"
 #include "core/results/simples_exportar.h"
-#include "gui/app/aplicacao.h"
-#include "gui/app/princ.h"
+#include "gui/app/contexto.h"
 #include "gui/results/botoes_resultado.h"
 #include "gui/results/modelo_grade.h"
 #include "gui/results/painel_anos.h"
@@ -32,8 +31,9 @@ enum PaginaSimples { kResultados = 0, kVariaveis = 1, kObservacoes = 2 };
 
 }  // namespace
 
-TSimples::TSimples(Aplicacao& app) : app_(app) {
+TSimples::TSimples(Contexto& app) : app_(app) {
   setObjectName("Simples");
+  connect(&app_, &Contexto::atualizar, this, &TSimples::atualiza);
   setWindowTitle("DoDo simples");
   resize(544, 339);
   auto* v = new QVBoxLayout(this);
@@ -163,7 +163,7 @@ void TSimples::copia(const QTableView* vista, const ModeloGrade* modelo) {
 }
 
 void TSimples::imprime(const zivu::Grade& grade, const char* titulo) {
-  app_.princ->Imprime_Tabela(grade, titulo);
+  app_.imprime_tabela(grade, titulo);
 }
 
 void TSimples::exporta_paginas_visiveis() {
@@ -186,7 +186,7 @@ void TSimples::showEvent(QShowEvent* evento) {
   QWidget::showEvent(evento);
   // Shows during the creation of the windows are the creation's own, which
   // the core's initial state stands for.
-  if (app_.princ && app_.princ->isVisible() && !app_.atualizando())
+  if (app_.janela_principal_visivel() && !app_.atualizando())
     app_.executa([this] { zivu::SimplesShow(app_.sis); });
 }
 

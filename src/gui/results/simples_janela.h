@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-class Aplicacao;
+class Contexto;
 class ModeloGrade;
 class PainelAnos;
 class QPushButton;
@@ -25,7 +25,7 @@ class Grade;
 class TSimples : public QWidget {
   Q_OBJECT
  public:
-  explicit TSimples(Aplicacao& app);
+  explicit TSimples(Contexto& app);
   void atualiza();
 
   QTabWidget* Ficha_Simples;
@@ -64,6 +64,6 @@ class TSimples : public QWidget {
   void do_ano(const std::function<bool()>& f);
   void copia(const QTableView* vista, const ModeloGrade* modelo);
   void imprime(const zivu::Grade& grade, const char* titulo);
-  Aplicacao& app_;
+  Contexto& app_;
   std::string obs_mostrado_;
 };

@@ -23,8 +23,7 @@
 #include "core/results/janelas_resultado.h"
 #include "core/worksheet/planilha_tela.h"
 #include "core/worksheet/validacao.h"
-#include "gui/app/aplicacao.h"
-#include "gui/app/princ.h"
+#include "gui/app/contexto.h"
 #include "gui/results/quartis_janela.h"
 #include "gui/results/simples_janela.h"
 #include "gui/worksheet/modelos.h"
@@ -40,8 +39,9 @@ enum PaginaFormas { kVisual = 0, kCoordenadas = 1, kTotais = 2 };
 
 }  // namespace
 
-TOrigem::TOrigem(Aplicacao& app) : app_(app) {
+TOrigem::TOrigem(Contexto& app) : app_(app) {
   setObjectName("Origem_");
+  connect(&app_, &Contexto::atualizar, this, &TOrigem::atualiza);
   zivu::Origem& o = app_.sis.origem;
   // Until a command names it otherwise, the page has its own caption.
   o.tela.legenda_pagina = "Dados de Origem";
@@ -376,7 +376,7 @@ void TOrigem::ColarClick() {
 }
 
 void TOrigem::ImprimirClick() {
-  app_.executa([this] { app_.princ->Imprime_Tabela(app_.sis.origem.DadosEntrada, " - Dados de Entrada"); });
+  app_.executa([this] { app_.imprime_tabela(app_.sis.origem.DadosEntrada, " - Dados de Entrada"); });
 }
 
 void TOrigem::ProcessaClick() {
@@ -384,8 +384,7 @@ void TOrigem::ProcessaClick() {
   app_.executa([this, &janela] { janela = zivu::CalcularClick(app_.sis); });
   // The results window of the method comes to the front whenever the run
   // began, also when it refused the quartile parameters.
-  if (janela == zivu::JanelaResultado::Simples) app_.princ->MostraFilha(app_.simples);
-  if (janela == zivu::JanelaResultado::Quartis) app_.princ->MostraFilha(app_.quartis);
+  app_.mostra_resultado(janela);
 }
 
 void TOrigem::MarcaPadraoClick() { app_.executa([this] { app_.sis.origem.MarcaPadraoClick(); }); }

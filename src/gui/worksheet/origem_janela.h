@@ -6,7 +6,7 @@
 #include <QPersistentModelIndex>
 #include <QWidget>
 
-class Aplicacao;
+class Contexto;
 class ModeloPlanilha;
 class PaginaConfiguracao;
 class PaginaCoordenadas;
@@ -22,7 +22,7 @@ class QToolButton;
 class TOrigem : public QWidget {
   Q_OBJECT
  public:
-  explicit TOrigem(Aplicacao& app);
+  explicit TOrigem(Contexto& app);
   void atualiza();
 
   // Pages.
@@ -77,7 +77,7 @@ class TOrigem : public QWidget {
   void comando(const std::function<void()>& f);
   void planilha_mudou();
   void sincroniza_planilha();
-  Aplicacao& app_;
+  Contexto& app_;
   // Where the selection began: the current cell of the sheet.
   QPersistentModelIndex ancora_;
   bool estendendo_ = false;

@@ -16,11 +16,11 @@
 #include <QVBoxLayout>
 
 #include "core/files/configuracao_arquivo.h"
-#include "gui/app/aplicacao.h"
+#include "gui/app/contexto.h"
 #include "gui/app/filtro_teclas.h"
 #include "gui/worksheet/widgets.h"
 
-PaginaConfiguracao::PaginaConfiguracao(Aplicacao& app, QWidget* pai) : QWidget(pai), app_(app) {
+PaginaConfiguracao::PaginaConfiguracao(Contexto& app, QWidget* pai) : QWidget(pai), app_(app) {
   setObjectName("Configuracao");
   auto* v = new QVBoxLayout(this);
   Ficha2 = new QTabWidget(this);

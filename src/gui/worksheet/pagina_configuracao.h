@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-class Aplicacao;
+class Contexto;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -19,7 +19,7 @@ class QTabWidget;
 class PaginaConfiguracao : public QWidget {
   Q_OBJECT
  public:
-  explicit PaginaConfiguracao(Aplicacao& app, QWidget* pai);
+  explicit PaginaConfiguracao(Contexto& app, QWidget* pai);
   void atualiza();
 
   QTabWidget* Ficha2;
@@ -70,5 +70,5 @@ class PaginaConfiguracao : public QWidget {
   QWidget* pagina_meses();
   QWidget* pagina_quartis();
   QWidget* pagina_referencias();
-  Aplicacao& app_;
+  Contexto& app_;
 };

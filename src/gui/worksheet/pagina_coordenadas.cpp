@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/app/aplicacao.h"
+#include "gui/app/contexto.h"
 #include "gui/worksheet/widgets.h"
 
-PaginaCoordenadas::PaginaCoordenadas(Aplicacao& app, QWidget* pai) : QWidget(pai), app_(app) {
+PaginaCoordenadas::PaginaCoordenadas(Contexto& app, QWidget* pai) : QWidget(pai), app_(app) {
   setObjectName("Coordenadas");
   auto* v = new QVBoxLayout(this);
   auto* cabecalho = new QLabel("Digitação das coordenadas de cada elemento do cálculo", this);

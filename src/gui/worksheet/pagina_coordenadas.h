@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-class Aplicacao;
+class Contexto;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -13,7 +13,7 @@ class QPushButton;
 class PaginaCoordenadas : public QWidget {
   Q_OBJECT
  public:
-  PaginaCoordenadas(Aplicacao& app, QWidget* pai);
+  PaginaCoordenadas(Contexto& app, QWidget* pai);
   void atualiza();
 
   QListWidget* Secoes;
@@ -31,5 +31,5 @@ class PaginaCoordenadas : public QWidget {
   QLabel* Informativo;
 
  private:
-  Aplicacao& app_;
+  Contexto& app_;
 };

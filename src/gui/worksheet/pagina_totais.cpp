@@ -9,7 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "gui/app/aplicacao.h"
+#include "gui/app/contexto.h"
 #include "gui/app/filtro_teclas.h"
 #include "gui/worksheet/modelos.h"
 #include "gui/worksheet/widgets.h"
@@ -30,7 +30,7 @@ class DelegadoNumerico : public QStyledItemDelegate {
 
 }  // namespace
 
-PaginaTotais::PaginaTotais(Aplicacao& app, QWidget* pai) : QWidget(pai), app_(app) {
+PaginaTotais::PaginaTotais(Contexto& app, QWidget* pai) : QWidget(pai), app_(app) {
   setObjectName("Totais_anos");
   auto* v = new QVBoxLayout(this);
   v->addWidget(new QLabel("Totais intermediários (use o botão abaixo, ou <F5>, para atualizar", this));

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-class Aplicacao;
+class Contexto;
 class ModeloTotais;
 class QTableView;
 class QToolButton;
@@ -11,7 +11,7 @@ class QToolButton;
 class PaginaTotais : public QWidget {
   Q_OBJECT
  public:
-  PaginaTotais(Aplicacao& app, QWidget* pai);
+  PaginaTotais(Contexto& app, QWidget* pai);
   void atualiza();
 
   QToolButton* Outros_totais;
@@ -19,5 +19,5 @@ class PaginaTotais : public QWidget {
   ModeloTotais* modelo;
 
  private:
-  Aplicacao& app_;
+  Contexto& app_;
 };

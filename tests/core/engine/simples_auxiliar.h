@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/files/auxiliar_arquivos.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "plataforma_teste.h"
 

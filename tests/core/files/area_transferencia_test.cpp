@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/files/area_transferencia.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "plataforma_teste.h"
 
 namespace zivu {

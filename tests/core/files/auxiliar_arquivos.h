@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 
 namespace zivu::teste {
 

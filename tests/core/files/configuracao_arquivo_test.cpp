@@ -4,7 +4,7 @@
 
 #include "core/files/auxiliar_arquivos.h"
 #include "core/files/gravador.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "plataforma_teste.h"
 

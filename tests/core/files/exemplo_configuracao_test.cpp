@@ -7,7 +7,7 @@
 
 #include "core/files/configuracao_arquivo.h"
 #include "core/files/leitor.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/files/auxiliar_arquivos.h"
 #include "plataforma_teste.h"
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "plataforma_teste.h"
 #include "core/files/auxiliar_arquivos.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/menus.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/textos.h"
 #include "plataforma_teste.h"
 

@@ -1,7 +1,7 @@
 // Marking, refusing and removing regions; the checklist.
 #include <gtest/gtest.h>
 
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "plataforma_teste.h"
 
 namespace zivu {

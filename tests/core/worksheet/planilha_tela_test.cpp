@@ -1,7 +1,7 @@
 // Marks drawn in cells and keys typed on the sheet.
 #include <gtest/gtest.h>
 
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/worksheet/planilha_tela.h"
 #include "plataforma_teste.h"
 

@@ -1,7 +1,7 @@
 // The totals sheet, the coordinates page and the block-total panel.
 #include <gtest/gtest.h>
 
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "plataforma_teste.h"
 
 namespace zivu {

@@ -1,14 +1,9 @@
-// The whole program's state: the main window's shared pieces, the worksheet,
-// and the state the results windows keep. One object per running program.
+// State of the main window that the core keeps: the menus' enabled states,
+// the Quartis check, the block-total panel and the status text.
 #pragma once
 
 #include <array>
 #include <string>
-
-#include "core/plataforma.h"
-#include "core/results/quartis.h"
-#include "core/results/simples.h"
-#include "core/worksheet/origem.h"
 
 namespace zivu {
 
@@ -36,22 +31,6 @@ struct Princ {
   // Folder of the per-year result files when not the work folder's "Temp"
   // (zivu-cli calcular --pasta); ends with "/" when set.
   std::string PastaTemp;
-};
-
-class Sistema {
- public:
-  explicit Sistema(Plataforma& plataforma);
-  Sistema(const Sistema&) = delete;
-  Sistema& operator=(const Sistema&) = delete;
-
-  Plataforma& plat;
-  Princ princ;
-  Simples simples;
-  Quartis quartis;
-  Origem origem;
-
-  // Sets the status bar text (kept and passed to the platform).
-  void status(const std::string& texto);
 };
 
 }  // namespace zivu

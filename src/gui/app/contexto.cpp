@@ -1,0 +1,50 @@
+#include "gui/app/contexto.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QPrintDialog>
+#include <QWidget>
+#include <exception>
+
+#include "core/files/arquivos.h"
+#include "core/files/impressao.h"
+#include "gui/app/impressao_paginas.h"
+
+Contexto::Contexto(zivu::Sistema& sistema, PlataformaQt& plataforma, std::string pasta_sistema)
+    : sis(sistema), plat(plataforma), PastaSistema(std::move(pasta_sistema)) {
+  ImprimeGrade.setDocName("Derova ZiVu");
+}
+
+void Contexto::executa(const std::function<void()>& comando) {
+  try {
+    comando();
+  } catch (const std::exception& e) {
+    plat.cursor_espera(false);
+    plat.progresso_esconder();
+    plat.erro_geral(e.what());
+  }
+  atualiza();
+}
+
+void Contexto::atualiza() {
+  ++atualizando_;
+  emit atualizar();
+  --atualizando_;
+}
+
+bool Contexto::imprime_tabela(const zivu::Grade& grade, const std::string& titulo) {
+  QPrintDialog dialogo(&ImprimeGrade, janela_principal);
+  if (dialogo.exec() != QDialog::Accepted) return false;
+  const QString data = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+  const auto paginas = zivu::Imprime_Tabela(sis, grade, data.toStdString(), titulo);
+  if (paginas.empty()) return false;
+  plat.cursor_espera(true);
+  imprime_paginas(ImprimeGrade, paginas);
+  plat.cursor_espera(false);
+  return true;
+}
+
+bool Contexto::janela_principal_visivel() const { return janela_principal && janela_principal->isVisible(); }
+
+// Beside the program in a build tree, under share/derova-zivu once installed.
+std::string Contexto::arquivo_ajuda() const { return zivu::arquivo_sistema(PastaSistema, "DoDo.html"); }
