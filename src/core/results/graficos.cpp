@@ -261,19 +261,22 @@ DadosEvolucao Grafico_Evolucao(const Sistema& sis, const ProjecoesAnos& p, const
   size_t negativos = 0;
   for (size_t j = 0; j < p.anos.size(); ++j) {
     double soma = 0;
+    size_t negativos_ano = 0;
     bool ok = true;
     for (int r = de; ok && r <= ate; ++r) {
       const double v = static_cast<size_t>(r) < p.valores[j].size() ? p.valores[j][static_cast<size_t>(r)] : kNaN;
       ok = !std::isnan(v);
       if (bloco && v < 0)
-        ++negativos;
+        ++negativos_ano;
       else if (ok)
         soma += v;
     }
-    if (ok)
+    if (ok) {
       e.projecao.push_back({p.x[j], soma});
-    else
+      negativos += negativos_ano;
+    } else {
       sem_valor.push_back(p.anos[j]);
+    }
     if (const auto t = total_esperado(sis, p.anos[j], k))
       e.esperado.push_back({p.x[j], *t});
     else
