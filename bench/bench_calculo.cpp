@@ -16,33 +16,10 @@
 namespace zivu::bench {
 namespace {
 
-constexpr int kBlocos = 25;
-
-// Row 1 holds the survey years; each block is its secondary line followed by
-// its small areas. 25 lines + 9974 areas + the year row fill the 10000 rows.
-void gera_planilha(Sistema& sis, int anos_projetados) {
-  Origem& o = sis.origem;
-  cabecalho_blocos(o.DadosEntrada, true);
-  o.cfg.AnoProj = std::to_string(2000 + anos_projetados);
-  o.define_DoDo_bloco(true);
-  o.Ano(4, 1);
-  o.Ano(5, 1);
-  const std::vector<int64_t> totais = gera_blocos(o, kBlocos, 2024, true);
-  o.UltimaColuna = 5;
-  o.UltimaLinha = kLinhasPlanilha - 1;
-  if (anos_projetados > 1) {
-    o.define_Anos_intermediarios(true);
-    o.Outros_totaisClick();
-    for (int c = 2; c < o.Grade_totais.colunas(); ++c)
-      for (int k = 0; k < kBlocos; ++k)
-        o.Grade_totais.cel(c, k + 1) = texto_inteiro(totais[static_cast<size_t>(k)] * (1000 + 3 * c) / 1000);
-  }
-}
-
 // A worksheet ready for the engine: validated once, files in a scratch folder.
 void prepara(Sistema& sis, int anos) {
   sis.princ.PastaTemp = pasta_bench() + "Temp";
-  gera_planilha(sis, anos);
+  gera_simples(sis, anos);
   if (!Calcular(sis)) throw std::runtime_error("a planilha gerada foi recusada");
   Grava_CSV(sis, pasta_bench() + "calculo_" + std::to_string(anos) + "_anos", "CSV", sis.origem.DadosEntrada,
             sis.origem.UltimaLinha, sis.origem.UltimaColuna);

@@ -18,27 +18,6 @@
 namespace zivu::bench {
 namespace {
 
-// Row 1 holds the survey years; each block is its secondary line followed by
-// its small areas, filling the 10000 rows.
-void gera_quartis(Sistema& sis, int blocos) {
-  Origem& o = sis.origem;
-  cabecalho_blocos(o.DadosEntrada, true);
-  o.cfg.AnoProj = "2001";
-  o.define_DoDo_bloco(true);
-  o.cfg.MetodoQuartis = true;
-  // With one block every area is a quartile record.
-  o.cfg.Div_habitantes = blocos == 1 ? "1000000" : "50000";
-  o.cfg.Existe_cd_maior = o.cfg.Existe_cd_menor = o.cfg.Existe_nome_menor = true;
-  o.cfg.Cd_maior = "A";
-  o.cfg.Cd_menor = "B";
-  o.cfg.Nome_menor = "C";
-  o.Ano(4, 1);
-  o.Ano(5, 1);
-  gera_blocos(o, blocos, 4711, true);
-  o.UltimaColuna = 5;
-  o.UltimaLinha = kLinhasPlanilha - 1;
-}
-
 // Validated once; the driver has run once, so the window holds a year.
 void prepara(Sistema& sis, int blocos) {
   definir_separador_decimal('.');

@@ -119,4 +119,47 @@ inline std::vector<int64_t> gera_blocos(Origem& o, int blocos, uint32_t semente,
   return totais;
 }
 
+// The simple method's sheet: 25 blocks of ~400 small areas, surveys 1991 and
+// 2000, projected to 2000 + anos; with more than one year the totals sheet
+// holds each block's total growing 0.3% a year.
+inline void gera_simples(Sistema& sis, int anos) {
+  constexpr int kBlocos = 25;
+  Origem& o = sis.origem;
+  cabecalho_blocos(o.DadosEntrada, true);
+  o.cfg.AnoProj = std::to_string(2000 + anos);
+  o.define_DoDo_bloco(true);
+  o.Ano(4, 1);
+  o.Ano(5, 1);
+  const std::vector<int64_t> totais = gera_blocos(o, kBlocos, 2024, true);
+  o.UltimaColuna = 5;
+  o.UltimaLinha = kLinhasPlanilha - 1;
+  if (anos > 1) {
+    o.define_Anos_intermediarios(true);
+    o.Outros_totaisClick();
+    for (int c = 2; c < o.Grade_totais.colunas(); ++c)
+      for (int k = 0; k < kBlocos; ++k)
+        o.Grade_totais.cel(c, k + 1) = std::to_string(totais[static_cast<size_t>(k)] * (1000 + 3 * c) / 1000);
+  }
+}
+
+// The quartile method's sheet: the small areas in `blocos` blocks, with some
+// exceptions in each; with one block every area is a quartile record.
+inline void gera_quartis(Sistema& sis, int blocos) {
+  Origem& o = sis.origem;
+  cabecalho_blocos(o.DadosEntrada, true);
+  o.cfg.AnoProj = "2001";
+  o.define_DoDo_bloco(true);
+  o.cfg.MetodoQuartis = true;
+  o.cfg.Div_habitantes = blocos == 1 ? "1000000" : "50000";
+  o.cfg.Existe_cd_maior = o.cfg.Existe_cd_menor = o.cfg.Existe_nome_menor = true;
+  o.cfg.Cd_maior = "A";
+  o.cfg.Cd_menor = "B";
+  o.cfg.Nome_menor = "C";
+  o.Ano(4, 1);
+  o.Ano(5, 1);
+  gera_blocos(o, blocos, 4711, true);
+  o.UltimaColuna = 5;
+  o.UltimaLinha = kLinhasPlanilha - 1;
+}
+
 }  // namespace zivu::bench

@@ -2,7 +2,10 @@
 // the adjustment table and the quartile window's year loading.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +48,25 @@ void Tab_EstatisticasClick(Quartis& q);
 int grupo_da_celula(int coluna, int linha);
 // Header rows of the quartile listing grids for the year on screen.
 void Titulos_Quartis(Sistema& sis);
+
+// The quartiles of one block's records: the block's run [inicio, fim] of the
+// ordered copies, the positions P1..P3 in them (a quarter of the run apart)
+// and the population and the rate found there. nullopt without records.
+struct LimitesQuartis {
+  size_t inicio = 0, fim = 0;
+  std::array<int32_t, 3> P{};
+  std::array<double, 3> Q{}, T{};
+};
+std::optional<LimitesQuartis> limites_quartis(const Quartis& q, int32_t bloco);
+// Population class 0..3 of position j of the population-ordered copy.
+int classe_populacao(const LimitesQuartis& l, size_t j);
+// Rate class 0..4 (the statistics page's columns 1..5) by the first rule that
+// holds; -1 when none does and the record is not counted.
+int classe_taxa(double taxa, const std::array<double, 3>& T);
+// Captions of the statistics page: rate classes (row 0, columns 1..6) and
+// population classes (column 0, rows 1..7; row 8 adds the dividing value).
+extern const char* const kTitulosColunasEstatisticas[6];
+extern const char* const kTitulosLinhasEstatisticas[7];
 
 // The exchange rule on one block's run [ini, fim) of a copy: for each i, for
 // each later j, exchange i and j when key(i) > key(j). Exchanges the indices

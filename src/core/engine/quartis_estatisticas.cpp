@@ -12,16 +12,54 @@
 
 namespace zivu {
 
+const char* const kTitulosColunasEstatisticas[6] = {
+    "T <= Q1 (T>=0)", "T <= Q1 (T<0)", "Q1 < T <= Q2 (T>=0)", "Q2 < T <= Q3 (T>=0)", "T > Q3 (T>=0)",
+    "Totais Qt/%"};
+const char* const kTitulosLinhasEstatisticas[7] = {"0 <= P00", "e <= Q1", "Q1 < P00", "e <= Q2",
+                                                   "Q2 < P00", "e <= Q3", "Q3 < P00"};
+
+int classe_taxa(double r, const std::array<double, 3>& T) {
+  if (r <= T[0] && r >= 0) return 0;
+  if (r <= T[0] && r < 0) return 1;
+  if (T[0] < r && r <= T[1]) return 2;
+  if (r >= 0 && T[1] < r && r <= T[2]) return 3;
+  if (r > 0 && r >= T[2]) return 4;
+  return -1;
+}
+
+std::optional<LimitesQuartis> limites_quartis(const Quartis& q, int32_t bloco) {
+  const size_t total = q.AreaDoRegistro.size();
+  if (q.ordem_pop.size() != total || q.ordem_tax.size() != total || q.RegistrosQuartis.size() != total)
+    return std::nullopt;
+  size_t f = 0;
+  while (f < total && q.AreaDoRegistro[f] != bloco) ++f;
+  if (f == total) return std::nullopt;
+  size_t l = f;
+  while (l + 1 < total && q.AreaDoRegistro[l + 1] == bloco) ++l;
+  LimitesQuartis lim;
+  lim.inicio = f;
+  lim.fim = l;
+  const size_t quarto = (l - f + 1) / 4;
+  for (int i = 0; i < 3; ++i) {
+    const size_t P = f + static_cast<size_t>(i + 1) * quarto;
+    lim.P[i] = static_cast<int32_t>(P);
+    lim.Q[i] = q.RegistrosQuartis[q.ordem_pop[P]].pop1;
+    lim.T[i] = q.RegistrosQuartis[q.ordem_tax[P]].taxa;
+  }
+  return lim;
+}
+
+int classe_populacao(const LimitesQuartis& l, size_t j) {
+  int pc = 0;
+  while (pc < 3 && j > static_cast<size_t>(l.P[pc])) ++pc;
+  return pc;
+}
 
 namespace {
 
 void textos_fixos(Grade& e, const std::string& divisor) {
-  static const char* const colunas[] = {"T <= Q1 (T>=0)", "T <= Q1 (T<0)", "Q1 < T <= Q2 (T>=0)",
-                                        "Q2 < T <= Q3 (T>=0)", "T > Q3 (T>=0)", "Totais Qt/%"};
-  for (int c = 1; c <= 6; ++c) e.cel(c, 0) = colunas[c - 1];
-  static const char* const linhas[] = {"0 <= P00", "e <= Q1", "Q1 < P00", "e <= Q2",
-                                       "Q2 < P00", "e <= Q3", "Q3 < P00"};
-  for (int r = 1; r <= 7; ++r) e.cel(0, r) = linhas[r - 1];
+  for (int c = 1; c <= 6; ++c) e.cel(c, 0) = kTitulosColunasEstatisticas[c - 1];
+  for (int r = 1; r <= 7; ++r) e.cel(0, r) = kTitulosLinhasEstatisticas[r - 1];
   e.cel(0, 8) = "e < " + divisor;
   e.cel(0, 9) = "Total Qt.";
   e.cel(0, 10) = "Total %";
@@ -34,17 +72,6 @@ void textos_fixos(Grade& e, const std::string& divisor) {
     e.cel(1, 13 + i) = qs[i];
     e.cel(3, 13 + i) = ts[i];
   }
-}
-
-// Rate class of a rate by the quartile rates, the first rule that holds;
-// -1 when none does (the record is not counted).
-int classe_taxa(double r, const std::array<double, 3>& T) {
-  if (r <= T[0] && r >= 0) return 0;
-  if (r <= T[0] && r < 0) return 1;
-  if (T[0] < r && r <= T[1]) return 2;
-  if (r >= 0 && T[1] < r && r <= T[2]) return 3;
-  if (r > 0 && r >= T[2]) return 4;
-  return -1;
 }
 
 std::string percentual(int64_t contagem, int64_t N) {
@@ -95,24 +122,21 @@ void descreve(Sistema& sis, size_t f, size_t l) {
 void processa(Sistema& sis) {
   const Origem& o = sis.origem;
   Quartis& q = sis.quartis;
-  const int32_t b = q.Sel_Area.posicao - 1;
-  const size_t total = q.AreaDoRegistro.size();
-  size_t f = 0;
-  while (f < total && q.AreaDoRegistro[f] != b) ++f;
-  if (f == total)
+  const std::optional<LimitesQuartis> lim = limites_quartis(q, q.Sel_Area.posicao - 1);
+  if (!lim)
     throw Cancelamento{
         "Não há registros que sofrem a divisão em quartis nesta área. (" + q.Sel_Area.hint + ")",
         "Atenção!", true};
-  size_t l = f;
-  while (l + 1 < total && q.AreaDoRegistro[l + 1] == b) ++l;
+  const size_t total = q.AreaDoRegistro.size();
+  const size_t f = lim->inicio, l = lim->fim;
   if (q.grupo_pop.size() != total) q.grupo_pop.assign(total, 0);
 
-  const size_t n = l - f + 1, quarto = n / 4;
-  const size_t P[3] = {f + quarto, f + 2 * quarto, f + 3 * quarto};
+  const size_t P[3] = {static_cast<size_t>(lim->P[0]), static_cast<size_t>(lim->P[1]),
+                       static_cast<size_t>(lim->P[2])};
   for (int i = 0; i < 3; ++i) {
-    q.Posicoes[i] = static_cast<int32_t>(P[i]);
-    q.QuartisPop[i] = q.RegistrosQuartis[q.ordem_pop[P[i]]].pop1;
-    q.QuartisTax[i] = q.RegistrosQuartis[q.ordem_tax[P[i]]].taxa;
+    q.Posicoes[i] = lim->P[i];
+    q.QuartisPop[i] = lim->Q[i];
+    q.QuartisTax[i] = lim->T[i];
     const std::string marca = " - Q" + std::to_string(i + 1);
     for (Grade* g : {&q.Tab_quartil_ordem_pop, &q.Tab_quartil_ordem_tax})
       if (g->dentro(0, static_cast<int>(P[i]) + 1)) g->cel(0, static_cast<int>(P[i]) + 1) += marca;

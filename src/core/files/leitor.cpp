@@ -103,6 +103,80 @@ bool Le_Arquivo(Sistema& sis, const std::string& nome, ModoLeitura modo, Grade& 
   return Le_Conteudo(sis, nome, *bytes, modo, grade);
 }
 
+std::optional<std::vector<std::string>> Le_Coluna(const std::string& nome, int coluna, int linhas) {
+  const auto bytes = le_bytes(nome);
+  if (!bytes) return std::nullopt;
+  std::vector<std::string> cels(static_cast<size_t>(std::clamp(linhas, 0, kMaxLinhas)));
+  if (coluna < 1 || coluna > kMaxColunas) return cels;
+  // Separators, quotes and line ends are ASCII in both encodings and no
+  // multi-byte UTF-8 character holds an ASCII byte: the fields are found in
+  // the bytes, and only the cells kept are decoded, as the whole file would be.
+  constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  std::string_view t = *bytes;
+  const bool bom = t.starts_with(kBom);
+  if (bom) t.remove_prefix(kBom.size());
+  std::optional<bool> utf8;
+  auto decodifica = [&](std::string_view campo) {
+    if (std::all_of(campo.begin(), campo.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+      return std::string(campo);
+    if (bom) return decodifica_arquivo(std::string(kBom) + std::string(campo));
+    if (!utf8) utf8 = utf8_valido(t);
+    return *utf8 ? std::string(campo) : cp1252_para_utf8(campo);
+  };
+  auto fim = [&t](size_t i) { return i >= t.size() || t[i] == '\r' || t[i] == '\n'; };
+
+  // Data start after the first line that is exactly "[FIM]".
+  size_t p = 0;
+  for (size_t f = t.find("[FIM]"); f != std::string_view::npos; f = t.find("[FIM]", f + 1))
+    if ((f == 0 || t[f - 1] == '\r' || t[f - 1] == '\n') && fim(f + 5)) {
+      p = f + 5;
+      if (p < t.size()) p += t[p] == '\r' && p + 1 < t.size() && t[p + 1] == '\n' ? 2 : 1;
+      break;
+    }
+  // The fields as Campo_Aspas and Campo_Simples cut them, in one pass over
+  // the bytes rather than over a list of lines.
+  std::string campo;
+  for (size_t r = 0; r < cels.size() && p < t.size(); ++r) {
+    bool vigesimo_setimo = false;
+    for (int c = 1; !fim(p); ++c) {
+      if (c > kMaxColunas) {
+        vigesimo_setimo = true;
+        break;
+      }
+      // Only the kept column is copied out.
+      const bool guarda = c == coluna;
+      campo.clear();
+      if (t[p] == '"') {
+        size_t ini = ++p;
+        for (;;) {
+          while (!fim(p) && t[p] != '"') ++p;
+          if (guarda) campo.append(t.substr(ini, p - ini));
+          if (fim(p)) break;
+          if (p + 1 < t.size() && t[p + 1] == '"') {
+            if (guarda) campo += '"';
+            ini = p += 2;
+            continue;
+          }
+          // The character after the closing quote is taken as the separator.
+          p += fim(p + 1) ? 1 : 2;
+          break;
+        }
+      } else {
+        const size_t ini = p;
+        while (!fim(p) && t[p] != ';') ++p;
+        if (guarda) campo.assign(t.substr(ini, p - ini));
+        if (!fim(p)) ++p;
+      }
+      if (guarda) cels[r] = decodifica(campo);
+    }
+    // A 27th field ends the reload after this line.
+    if (vigesimo_setimo) break;
+    while (!fim(p)) ++p;
+    if (p < t.size()) p += t[p] == '\r' && p + 1 < t.size() && t[p + 1] == '\n' ? 2 : 1;
+  }
+  return cels;
+}
+
 bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, ModoLeitura modo,
                  Grade& grade) {
   Origem& origem = sis.origem;

@@ -2,7 +2,9 @@
 // configuration block) and of the per-year result files.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace zivu {
 
@@ -19,6 +21,11 @@ bool Le_Arquivo(Sistema& sis, const std::string& nome, ModoLeitura modo, Grade& 
 
 // The reading failure message of `nome`, caption "Erro!".
 void mensagem_em_uso(Sistema& sis, const std::string& nome);
+
+// One column of a per-year result file, rows 1..linhas: each cell as a reload
+// by Le_Arquivo would place it ("" where the file has no such cell). No state
+// changes and no messages; nullopt when the file cannot be read.
+std::optional<std::vector<std::string>> Le_Coluna(const std::string& nome, int coluna, int linhas);
 
 // Import command: the open dialog, then Importa_Arquivo.
 void ImportarClick(Sistema& sis);

@@ -361,5 +361,23 @@ TEST_F(Importacao, DialogOffersWorksheetFiltersAndCancelOnlyRebuildsChecklist) {
   EXPECT_EQ(cel(2, 2), "c;d");
 }
 
+// One column read alone holds the cells a reload of the whole file places.
+TEST_F(Leitura, OneColumnAsTheReloadPlacesIt) {
+  escreve_tudo(pasta / "bom.csv", "\xEF\xBB\xBF\"S\xC3\xA3o\";\"a\"\"b\"x;c\r\"fim\n" + std::string(26, ';') +
+                                      "27\r\n\"depois\"");
+  std::vector<std::string> arquivos{pasta / "bom.csv"};
+  for (const auto& e : std::filesystem::directory_iterator(ZIVU_TEST_DATA)) arquivos.push_back(e.path().string());
+  for (const std::string& f : arquivos) {
+    Grade g("g", kColunasPlanilha, 41);
+    Le_Arquivo(sis, f, ModoLeitura::Recarga, g);
+    for (int c = 1; c < kColunasPlanilha; ++c) {
+      const auto coluna = Le_Coluna(f, c, 40);
+      ASSERT_TRUE(coluna);
+      for (int r = 1; r <= 40; ++r) EXPECT_EQ((*coluna)[r - 1], g.cel(c, r)) << f << " " << c << "," << r;
+    }
+  }
+  EXPECT_FALSE(Le_Coluna(pasta / "nenhum.csv", 1, 1));
+}
+
 }  // namespace
 }  // namespace zivu::teste
