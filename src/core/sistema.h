@@ -36,6 +36,8 @@ struct Princ {
   // Folder of the per-year result files when not the work folder's "Temp"
   // (zivu-cli calcular --pasta); ends with "/" when set.
   std::string PastaTemp;
+  // The file the worksheet was last imported from; empty when none was read.
+  std::string ArquivoPlanilha;
 };
 
 class Sistema {
