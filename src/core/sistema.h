@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "core/plataforma.h"
@@ -38,6 +39,8 @@ struct Princ {
   std::string PastaTemp;
   // The file the worksheet was last imported from; empty when none was read.
   std::string ArquivoPlanilha;
+  // The day the last run began.
+  std::optional<Data> DataCalculo;
 };
 
 class Sistema {

@@ -66,9 +66,14 @@ std::string data_texto(const Data& d) {
   return b;
 }
 
-// Name of a line: "Linha principal" or "Área secundária k", with its row.
 std::string nome_bloco(const Origem& o, size_t k) {
   return o.cfg.DoDo_geral ? "Área principal" : "Área secundária " + std::to_string(k + 1);
+}
+
+// A line with its row and, when it has one, its title.
+std::string nome_linha(const Origem& o, const std::string& nome, int linha) {
+  const std::string titulo = titulo_da_linha(o, linha);
+  return nome + " (linha " + std::to_string(linha) + (titulo.empty() ? "" : ": " + titulo) + ")";
 }
 
 void ficha(std::string& h, Sistema& sis, bool quartis, const std::vector<std::string>& anos, const std::string& mostrado) {
@@ -77,7 +82,7 @@ void ficha(std::string& h, Sistema& sis, bool quartis, const std::vector<std::st
   std::vector<Linha> l;
   const std::string& arquivo = sis.princ.ArquivoPlanilha;
   l.push_back({"Planilha", arquivo.empty() ? "(sem arquivo)" : arquivo});
-  l.push_back({"Data do relatório", data_texto(sis.plat.hoje())});
+  l.push_back({"Data do cálculo", data_texto(sis.princ.DataCalculo.value_or(sis.plat.hoje()))});
   l.push_back({"Método", quartis ? "DoDo em Quartis" : "DoDo simples"});
   l.push_back({"Modo", cfg.DoDo_geral ? "DoDo geral" : "DoDo por blocos"});
   l.push_back({"Primeira pesquisa", ano_celula(o, 0) + " (" + mes(cfg.Mes_Ano0) + ")"});
@@ -101,8 +106,8 @@ void totais_usados(std::string& h, const Origem& o, const std::vector<std::strin
   const size_t n = geral ? 1 : o.Secundarias.size();
   Linha cab{"Ano"};
   for (size_t k = 0; k < n; ++k)
-    cab.push_back((geral ? std::string("Linha principal") : nome_bloco(o, k)) + " (linha " +
-                  std::to_string(geral ? o.LinhaPrincipal.Y0 : o.Secundarias[k].Y0) + ")");
+    cab.push_back(geral ? nome_linha(o, "Linha principal", o.LinhaPrincipal.Y0)
+                        : nome_linha(o, nome_bloco(o, k), o.Secundarias[k].Y0));
   const Grade& g = o.Grade_totais;
   int s_linha = 0;
   for (int r = 1; r < g.linhas() && s_linha == 0; ++r)
@@ -236,7 +241,7 @@ void relatorio_simples(std::string& h, Sistema& sis) {
       ajuste = linha_maior > 0 ? texto_ajuste(esperado - obtido, titulo_da_linha(o, linha_maior), linha_maior, false)
                                : "nenhuma área com população positiva para receber o ajuste";
     if (ajuste.empty()) ajuste = "não é preciso";
-    linhas.push_back({nome_bloco(o, k) + " (linha " + std::to_string(b.base) + ")", std::to_string(n),
+    linhas.push_back({nome_linha(o, nome_bloco(o, k), b.base), std::to_string(n),
                       texto_0_cerquilhas(soma_ai), texto_0_cerquilhas(soma_bi), texto_inteiro(esperado),
                       texto_inteiro(obtido), texto_inteiro(esperado - obtido), ajuste});
   }
@@ -249,10 +254,12 @@ void relatorio_simples(std::string& h, Sistema& sis) {
   listas_de_areas(h, areas, "linha", "População " + T1, "Projeção " + ano, "Taxa " + T1 + "/" + ano + " (% a.a.)");
 }
 
-// The reference-point texts of a union row, without the empty ones.
+// A union row's area as the simple report names one: its small-area code
+// and name, else the larger area's.
 std::string identificacao(const Grade& u, int linha) {
   std::string t;
-  for (int c = 2; c <= 5; ++c) {
+  for (int c : {4, 5, 2, 3}) {
+    if (c == 2 && !t.empty()) break;
     const std::string x = apara(u.le(c, linha));
     if (x.empty() || x == "<vazio>") continue;
     t += (t.empty() ? "" : " ") + x;
