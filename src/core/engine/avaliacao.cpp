@@ -60,19 +60,7 @@ double quantil(const std::vector<double>& v, double q) {
   return v[i] + (pos - static_cast<double>(i)) * (v[i + 1] - v[i]);
 }
 
-template <typename Filtro>
-std::array<ResumoErros, kMetodosAvaliacao> resume_areas(const std::vector<AreaAvaliada>& areas, Filtro&& filtro) {
-  std::array<ResumoErros, kMetodosAvaliacao> r;
-  std::vector<std::pair<double, double>> pares;
-  for (MetodoAvaliacao m : kMetodosAvaliados) {
-    pares.clear();
-    for (const AreaAvaliada& a : areas)
-      if (filtro(a) && a.PE(m)) pares.emplace_back(*a.projecao[static_cast<size_t>(m)], *a.observado);
-    r[static_cast<size_t>(m)] = resume_erros(pares);
-  }
-  return r;
-}
-
+// Size classes by the quartiles of p1 among the observed areas.
 void classes_de_tamanho(Avaliacao& a) {
   std::vector<double> p1;
   for (const AreaAvaliada& x : a.areas)
@@ -84,10 +72,30 @@ void classes_de_tamanho(Avaliacao& a) {
   for (AreaAvaliada& x : a.areas)
     if (x.observado) x.classe = x.p1 <= q[0] ? 1 : x.p1 <= q[1] ? 2 : x.p1 <= q[2] ? 3 : 4;
   const std::string q1 = texto_0_cerquilhas(q[0]), q2 = texto_0_cerquilhas(q[1]), q3 = texto_0_cerquilhas(q[2]);
-  const std::string nomes[4] = {"Tamanho 1: até " + q1, "Tamanho 2: acima de " + q1 + " até " + q2,
-                                "Tamanho 3: acima de " + q2 + " até " + q3, "Tamanho 4: acima de " + q3};
-  for (int c = 1; c <= 4; ++c)
-    a.classes.push_back({nomes[c - 1], resume_areas(a.areas, [c](const AreaAvaliada& x) { return x.classe == c; })});
+  for (const std::string& nome : {"Tamanho 1: até " + q1, "Tamanho 2: acima de " + q1 + " até " + q2,
+                                  "Tamanho 3: acima de " + q2 + " até " + q3, "Tamanho 4: acima de " + q3})
+    a.classes.push_back({nome, {}});
+}
+
+// Every summary in one pass per method: the areas' pairs go to their block
+// and size class.
+void resume_grupos(Avaliacao& a) {
+  using Pares = std::vector<std::pair<double, double>>;
+  for (MetodoAvaliacao m : kMetodosAvaliados) {
+    const size_t i = static_cast<size_t>(m);
+    Pares todos;
+    std::vector<Pares> blocos(a.blocos.size()), classes(a.classes.size());
+    for (const AreaAvaliada& x : a.areas) {
+      if (!x.PE(m)) continue;
+      const std::pair<double, double> par{*x.projecao[i], *x.observado};
+      todos.push_back(par);
+      blocos[static_cast<size_t>(x.bloco)].push_back(par);
+      if (x.classe > 0) classes[static_cast<size_t>(x.classe - 1)].push_back(par);
+    }
+    a.resumo[i] = resume_erros(todos);
+    for (size_t k = 0; k < blocos.size(); ++k) a.blocos[k].resumo[i] = resume_erros(blocos[k]);
+    for (size_t k = 0; k < classes.size(); ++k) a.classes[k].resumo[i] = resume_erros(classes[k]);
+  }
 }
 
 }  // namespace
@@ -123,8 +131,10 @@ ResumoErros resume_erros(const std::vector<std::pair<double, double>>& pares) {
   double soma_ape = 0;
   for (double x : ape) soma_ape += x;
   r.MAPE = soma_ape / dn;
-  std::sort(ape.begin(), ape.end());
-  r.MedAPE = n % 2 ? ape[n / 2] : (ape[n / 2 - 1] + ape[n / 2]) / 2;
+  // The middle value, and for an even count the largest of the lower half too.
+  const auto meio = ape.begin() + static_cast<std::ptrdiff_t>(n / 2);
+  std::nth_element(ape.begin(), meio, ape.end());
+  r.MedAPE = n % 2 ? *meio : (*std::max_element(ape.begin(), meio) + *meio) / 2;
   r.MALPE = soma_pe / dn;
   r.WAPE = 100.0 * soma_abs / soma_o;
   r.EPA10 = 100.0 * acima / dn;
@@ -245,12 +255,10 @@ std::variant<Avaliacao, std::string> avalia(const Origem& o, int coluna, int64_t
   }
 
   for (const AreaAvaliada& x : a.areas) a.sem_observacao += !x.observado;
-  a.resumo = resume_areas(a.areas, [](const AreaAvaliada&) { return true; });
-  for (size_t k = 0; k < blocos.size(); ++k) {
-    const std::string nome = o.cfg.DoDo_geral ? "Área principal" : "Área secundária " + std::to_string(k + 1);
-    a.blocos.push_back({nome, resume_areas(a.areas, [k](const AreaAvaliada& x) { return x.bloco == static_cast<int>(k); })});
-  }
+  for (size_t k = 0; k < blocos.size(); ++k)
+    a.blocos.push_back({o.cfg.DoDo_geral ? "Área principal" : "Área secundária " + std::to_string(k + 1), {}});
   classes_de_tamanho(a);
+  resume_grupos(a);
   return a;
 }
 
