@@ -100,16 +100,6 @@ void resume_grupos(Avaliacao& a) {
 
 }  // namespace
 
-const char* nome_metodo(MetodoAvaliacao m) {
-  switch (m) {
-    case MetodoAvaliacao::ParcelaConstante: return "Parcela constante";
-    case MetodoAvaliacao::TendenciaLinear: return "Tendência linear";
-    case MetodoAvaliacao::TendenciaExponencial: return "Tendência exponencial";
-    case MetodoAvaliacao::DoDo: break;
-  }
-  return "DoDo";
-}
-
 ResumoErros resume_erros(const std::vector<std::pair<double, double>>& pares) {
   ResumoErros r;
   if (pares.empty()) return r;
@@ -139,14 +129,6 @@ ResumoErros resume_erros(const std::vector<std::pair<double, double>>& pares) {
   r.WAPE = 100.0 * soma_abs / soma_o;
   r.EPA10 = 100.0 * acima / dn;
   return r;
-}
-
-std::optional<double> AreaAvaliada::PE(MetodoAvaliacao m) const {
-  const auto& P = projecao[static_cast<size_t>(m)];
-  if (!P || !observado) return std::nullopt;
-  const double pe = 100.0 * (*P - *observado) / *observado;
-  if (!finito(pe)) return std::nullopt;
-  return pe;
 }
 
 int coluna_teste(std::string_view letra) {

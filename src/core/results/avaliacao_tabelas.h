@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/engine/avaliacao.h"
+#include "core/results/avaliacao.h"
 
 namespace zivu {
 

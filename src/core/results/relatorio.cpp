@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "core/engine/avaliacao.h"
 #include "core/engine/aritmetica.h"
 #include "core/engine/formulas.h"
 #include "core/files/arquivos.h"

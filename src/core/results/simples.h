@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/engine/avaliacao.h"
+#include "core/results/avaliacao.h"
 #include "core/worksheet/grade.h"
 
 namespace zivu {
