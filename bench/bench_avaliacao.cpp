@@ -14,7 +14,6 @@
 #include "core/results/avaliacao_tabelas.h"
 #include "core/results/relatorio.h"
 #include "core/text/numeros.h"
-#include "core/worksheet/validacao.h"
 
 namespace zivu::bench {
 namespace {
@@ -54,7 +53,7 @@ void prepara(Sistema& sis) {
   definir_separador_decimal('.');
   sis.princ.PastaTemp = pasta_bench() + "Temp";
   gera_planilha(sis);
-  if (!ProcessaClick(sis)) throw std::runtime_error("a planilha gerada foi recusada");
+  if (!Calcular(sis)) throw std::runtime_error("a planilha gerada foi recusada");
   Grava_CSV(sis, pasta_bench() + "avaliacao", "CSV", sis.origem.DadosEntrada, sis.origem.UltimaLinha,
             sis.origem.UltimaColuna);
 }

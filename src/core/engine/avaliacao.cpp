@@ -214,13 +214,14 @@ std::variant<Avaliacao, std::string> avalia(const Origem& o, int coluna, int64_t
       const auto p0 = valor_planilha(g.le(c0, x.linha));
       const auto p1 = valor_planilha(g.le(c1, x.linha));
       const auto dodo = B0 && B1 && p0 && p1 ? projecao_dodo(*B0, *B1, PX, *p0, *p1) : std::nullopt;
-      if (!dodo)
+      const auto P = dodo ? populacao_inteira(dodo->P) : std::nullopt;
+      if (!P)
         return "Não foi possível projetar pelo DoDo a área da linha " + std::to_string(x.linha) +
                ".\n\nConfira as populações da área e da linha do seu bloco (linha " + std::to_string(b.base) +
                ") nas duas pesquisas.";
       x.p0 = *p0;
       x.p1 = *p1;
-      x.projecao[0] = arredonda(dodo->P);
+      x.projecao[0] = static_cast<double>(*P);
       for (int m = 1; m < kMetodosAvaliacao; ++m) brutos[m].push_back(bruto(kMetodosAvaliados[m], x.p0, x.p1, a.h));
     }
     // Each yardstick controlled to PX within the block; one that sums to

@@ -229,8 +229,8 @@ void relatorio_simples(std::string& h, Sistema& sis) {
           const auto dodo = B0 && B1 && p0 && p1
                                 ? projecao_dodo(*B0, *B1, static_cast<double>(esperado), *p0, *p1)
                                 : std::nullopt;
-          if (dodo && finito(arredonda(dodo->P)) && static_cast<double>(*v) != arredonda(dodo->P))
-            feitos.push_back(texto_ajuste(*v - static_cast<int64_t>(arredonda(dodo->P)), a.area, r, true));
+          const auto R = dodo ? populacao_inteira(dodo->P) : std::nullopt;
+          if (R && *v != *R) feitos.push_back(texto_ajuste(*v - *R, a.area, r, true));
         }
         areas.push_back(std::move(a));
       }

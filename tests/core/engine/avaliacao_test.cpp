@@ -20,7 +20,7 @@ struct AmbienteAvaliacao {
   explicit AmbienteAvaliacao(const std::string& planilha) {
     definir_separador_decimal('.');
     EXPECT_TRUE(Importa_Arquivo(sis, dados("avaliacao/" + planilha)));
-    EXPECT_TRUE(Valida_Calculo(sis));
+    EXPECT_TRUE(ProcessaClick(sis));
   }
   const Avaliacao& avalia(const char* coluna, const char* ano) {
     EXPECT_TRUE(AvaliarClick(sis, coluna, ano));

@@ -5,11 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "core/engine/avaliacao.h"
+#include "core/engine/calculo.h"
 #include "core/engine/simples_calculo.h"
 #include "core/files/auxiliar_arquivos.h"
 #include "core/files/leitor.h"
 #include "core/text/numeros.h"
-#include "core/worksheet/validacao.h"
 #include "plataforma_teste.h"
 
 namespace zivu::teste {
@@ -23,7 +23,7 @@ struct AmbienteRelatorio {
     sis.princ.PastaTemp = pasta.caminho();
     EXPECT_TRUE(Importa_Arquivo(sis, dados(planilha)));
     sis.origem.MetodoQuartisClick(quartis);
-    EXPECT_TRUE(ProcessaClick(sis));
+    EXPECT_TRUE(Calcular(sis));
     // The golden pages hold no machine's path.
     sis.princ.ArquivoPlanilha = planilha;
   }
