@@ -14,7 +14,9 @@ namespace zivu {
 class Sistema;
 
 // A chart drawn by the caller: its title and an <svg> element, inlined as
-// given (an XML declaration or document type before it is dropped).
+// given (an XML declaration or document type before it is dropped). A
+// fragment without <svg> goes in whole, e.g. an <img> of a resource the
+// caller registered where inline SVG is not drawn (a QTextDocument for PDF).
 struct GraficoRelatorio {
   std::string titulo;
   std::string svg;
