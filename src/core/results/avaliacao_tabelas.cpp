@@ -14,7 +14,9 @@ namespace {
 // quotes doubled.
 void campo(std::string& linha, const std::string& texto) {
   if (!linha.empty()) linha += ';';
-  if (texto.find_first_of(";\"\r\n") == std::string::npos) {
+  const bool simples = std::none_of(texto.begin(), texto.end(),
+                                    [](char c) { return c == ';' || c == '"' || c == '\r' || c == '\n'; });
+  if (simples) {
     linha += texto;
     return;
   }
