@@ -27,4 +27,6 @@ mede "calcular simples, 1 ano" "$cli" calcular "$pasta/calculo_1_anos.CSV" --pas
 mede "calcular simples, 30 anos" "$cli" calcular "$pasta/calculo_30_anos.CSV" --pasta "$saida/t"
 mede "calcular --quartis, 1 ano, 25 blocos" "$cli" calcular "$pasta/quartis_25_blocos.CSV" --quartis --pasta "$saida/t"
 mede "calcular --quartis, 1 ano, 1 bloco" "$cli" calcular "$pasta/quartis_1_bloco.CSV" --quartis --pasta "$saida/t"
+mede "avaliar, 10000 áreas" "$cli" avaliar "$pasta/avaliacao.CSV" --coluna-teste F --ano-teste 2010
+mede "calcular simples, 1 ano, com --relatorio" "$cli" calcular "$pasta/calculo_1_anos.CSV" --pasta "$saida/t" --relatorio "$saida/r.html"
 rm -rf "$saida"

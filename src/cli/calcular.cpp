@@ -1,11 +1,12 @@
 // zivu-cli calcular PLANILHA [--quartis] [--pasta PASTA] [--adaptar]
 //   [--vardex ARQUIVO] [--tradutor ARQUIVO] [--estatisticas PASTA]
-//   [--separador-decimal SEP]
+//   [--relatorio ARQUIVO] [--separador-decimal SEP]
 #include <filesystem>
 #include <iostream>
 #include <optional>
 #include <system_error>
 
+#include "cli/planilha.h"
 #include "cli/plataforma_cli.h"
 #include "cli/separador.h"
 #include "cli/subcomandos.h"
@@ -15,7 +16,7 @@
 #include "core/engine/simples_calculo.h"
 #include "core/files/arquivos.h"
 #include "core/files/gravador.h"
-#include "core/files/leitor.h"
+#include "core/results/relatorio.h"
 #include "core/results/saida_outros.h"
 #include "core/worksheet/sistema.h"
 
@@ -41,7 +42,7 @@ struct Opcoes {
   std::string planilha;
   bool quartis = false;
   bool adaptar = false;
-  std::optional<std::string> pasta, vardex, tradutor, estatisticas;
+  std::optional<std::string> pasta, vardex, tradutor, estatisticas, relatorio;
 };
 
 bool cria_pasta(const std::string& pasta) {
@@ -100,14 +101,7 @@ int executa(const Opcoes& op) {
   Sistema sis(plat);
   if (op.pasta) sis.princ.PastaTemp = *op.pasta;
 
-  if (!Importa_Arquivo(sis, op.planilha)) return kMensagem;
-  sis.origem.MetodoQuartisClick(op.quartis);
-  sis.origem.ListaObs();
-  if (!sis.origem.Observacoes.empty()) {
-    for (const std::string& linha : sis.origem.Observacoes) std::cerr << linha << '\n';
-    return kMensagem;
-  }
-  if (!Calcular(sis)) return kMensagem;
+  if (!importa_e_valida(sis, op.planilha, op.quartis) || !Inicia_Calculo(sis)) return kMensagem;
   const std::string situacao = sis.princ.situacao;
 
   if (op.adaptar && !adapta_anos(sis, op.quartis)) return kMensagem;
@@ -127,6 +121,7 @@ int executa(const Opcoes& op) {
     }
     if (!grava_estatisticas(sis, *op.estatisticas)) return kMensagem;
   }
+  if (op.relatorio && !Grava_Relatorio(sis, op.quartis, *op.relatorio)) return kMensagem;
 
   std::cout << situacao << '\n';
   if (!op.quartis) {
@@ -170,6 +165,7 @@ int calcular(const std::vector<std::string>& args) {
     else if (nome == "--vardex") destino = &op.vardex;
     else if (nome == "--tradutor") destino = &op.tradutor;
     else if (nome == "--estatisticas") destino = &op.estatisticas;
+    else if (nome == "--relatorio") destino = &op.relatorio;
     else if (nome != "--separador-decimal") return erro_uso(kCalcular, "opção desconhecida: " + a);
     std::string valor;
     if (igual != std::string::npos) {
@@ -198,7 +194,7 @@ int calcular(const std::vector<std::string>& args) {
 const Subcomando kCalcular{
     "calcular",
     "PLANILHA [--quartis] [--pasta PASTA] [--adaptar] [--vardex ARQUIVO] [--tradutor ARQUIVO] "
-    "[--estatisticas PASTA] [--separador-decimal SEP]",
+    "[--estatisticas PASTA] [--relatorio ARQUIVO] [--separador-decimal SEP]",
     "  Importa a planilha PLANILHA como o comando Importar (o bloco de configuração\n"
     "  traz as marcas, os totais e as opções) e executa Calcular: a validação e o\n"
     "  cálculo pelo DoDo simples ou, com --quartis, pelo DoDo em Quartis. Os\n"
@@ -214,6 +210,7 @@ const Subcomando kCalcular{
     "  --tradutor ARQUIVO        grava o arquivo para ser traduzido do último ano\n"
     "  --estatisticas PASTA      com --quartis: estatísticas e descrição de cada área\n"
     "                            de dados em PASTA/E<ano>_<área>.CSV e D<ano>_<área>.CSV\n"
+    "  --relatorio ARQUIVO       grava o relatório do cálculo (HTML) do ano mostrado\n"
     "  --separador-decimal SEP   separador decimal, ',' ou '.' (padrão: o de LC_NUMERIC)\n",
     calcular};
 

@@ -6,7 +6,7 @@ namespace zivu::cli {
 
 namespace {
 // A new command is added here, after its own file defines it.
-const Subcomando* const kTabela[] = {&kExportar, &kCalcular};
+const Subcomando* const kTabela[] = {&kExportar, &kCalcular, &kAvaliar};
 }  // namespace
 
 std::span<const Subcomando* const> subcomandos() { return kTabela; }

@@ -22,6 +22,7 @@ struct Subcomando {
 
 extern const Subcomando kExportar;
 extern const Subcomando kCalcular;
+extern const Subcomando kAvaliar;
 
 std::span<const Subcomando* const> subcomandos();
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace zivu {
@@ -31,6 +32,10 @@ struct Princ {
   // Folder of the per-year result files when not the work folder's "Temp"
   // (zivu-cli calcular --pasta); ends with "/" when set.
   std::string PastaTemp;
+  // The file the worksheet was last imported from; empty when none was read.
+  std::string ArquivoPlanilha;
+  // The day the last run began.
+  std::optional<Data> DataCalculo;
 };
 
 }  // namespace zivu

@@ -255,6 +255,9 @@ bool Inicia_Calculo(Sistema& sis) {
   plat.cursor_espera(true);
   if (!prepara_pasta(sis)) return false;
   sis.status("Aguarde...");
+  sis.princ.DataCalculo = plat.hoje();
+  // A back-test belongs to the worksheet as it was run.
+  sis.simples.avaliacao.reset();
   // A monotonic clock, so a run that passes midnight is timed right.
   int64_t inicio = segundos_monotonicos();
   const bool ok = sis.origem.cfg.MetodoQuartis ? calcula_quartis(sis, inicio) : calcula_simples(sis);

@@ -46,6 +46,7 @@ bool Importa_Arquivo(Sistema& sis, const std::string& nome) {
   }
   sis.simples.Adaptar = false;
   sis.quartis.Adaptar = false;
+  sis.princ.ArquivoPlanilha = lido ? nome : std::string();
   sis.origem.ListaObs();
   return lido;
 }

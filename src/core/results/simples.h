@@ -1,9 +1,11 @@
 // State of the simple results window "DoDo simples".
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/results/avaliacao.h"
 #include "core/worksheet/grade.h"
 
 namespace zivu {
@@ -23,6 +25,8 @@ struct Simples {
   std::vector<std::string> Esc_Ano_Projetado;
   int Esc_Ano_Projetado_indice = -1;
   bool Anos_visivel = false;  // the year chooser panel is open
+  // The last back-test ("Avaliar"), until the next run.
+  std::optional<Avaliacao> avaliacao;
 };
 
 }  // namespace zivu

@@ -41,6 +41,7 @@ void Origem::CriarClick() {
   ListaObs();
   sis_.simples.Adaptar = false;
   sis_.quartis.Adaptar = false;
+  sis_.princ.ArquivoPlanilha.clear();
   vai_para(1, 1);
 }
 
