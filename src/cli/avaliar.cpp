@@ -10,7 +10,7 @@
 #include "core/engine/avaliacao.h"
 #include "core/files/arquivos.h"
 #include "core/results/avaliacao_tabelas.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/textos.h"
 
 namespace zivu::cli {

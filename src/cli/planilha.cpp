@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "core/files/leitor.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/worksheet/validacao.h"
 
 namespace zivu::cli {

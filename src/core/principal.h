@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/plataforma.h"
+
 namespace zivu {
 
 // The fourteen worksheet items of the main menu, in this order.

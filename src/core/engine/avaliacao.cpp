@@ -10,7 +10,7 @@
 
 #include "core/engine/aritmetica.h"
 #include "core/engine/formulas.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
 #include "core/worksheet/titulo_area.h"

@@ -11,7 +11,7 @@
 #include "core/engine/quartis_calculo.h"
 #include "core/files/ano_arquivos.h"
 #include "core/files/leitor.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
 #include "core/worksheet/validacao.h"

@@ -11,7 +11,7 @@
 #include "core/files/arquivos.h"
 #include "core/results/avaliacao_tabelas.h"
 #include "core/results/janelas_resultado.h"
-#include "core/sistema.h"
+#include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
 #include "core/worksheet/titulo_area.h"
