@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/results/avaliacao.h"
+#include "core/engine/avaliacao_resultado.h"
 
 namespace zivu {
 

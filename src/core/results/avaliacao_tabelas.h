@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/results/avaliacao.h"
+#include "core/engine/avaliacao_resultado.h"
 
 namespace zivu {
 

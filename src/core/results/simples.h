@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/results/avaliacao.h"
+#include "core/engine/avaliacao_resultado.h"
 #include "core/worksheet/grade.h"
 
 namespace zivu {

@@ -1,4 +1,4 @@
-#include "core/results/avaliacao.h"
+#include "core/engine/avaliacao_resultado.h"
 
 #include "core/text/numeros.h"
 
