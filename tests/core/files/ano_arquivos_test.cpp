@@ -5,6 +5,9 @@
 #include "core/files/ano_arquivos.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
 
 #include "core/engine/simples_auxiliar.h"
 #include "core/engine/simples_calculo.h"
@@ -113,6 +116,42 @@ TEST_F(EscolhaDoAno, AMissingGridFileGivesTheReadersMessage) {
             "O arquivo " + a.temp("SR2001.CSV") + " pode estar em uso por outro programa/usuário.");
   EXPECT_EQ(a.plat.mensagens.back().titulo, "Erro!");
   EXPECT_TRUE(a.s().Anos_visivel);
+  // Nothing of the year half-loaded: the last year stays on screen.
+  EXPECT_EQ(a.s().Ano_Projetado_hint, "2003");
+  EXPECT_EQ(a.saida().cel(2, 1), "2003");
+}
+
+TEST(ArquivosDoAno, ARunRemovesOnlyItsOwnMethodsFiles) {
+  AmbienteSimples a;
+  a.exemplo();
+  std::filesystem::create_directories(a.temp(""));
+  const std::vector<std::pair<std::string, bool>> nomes = {
+      {"Salarios.xlsx", false}, {"Sumario.txt", false}, {"S.csv", false}, {"SR.CSV", false},
+      {"SR20x5.CSV", false},    {"SA2005.CSV", false},  {"QU1999.CSV", false}, {"QA1999", false},
+      {"sr1999.csv", true},     {"SV1999.CSV", true},   {"Sa1999", true},      {"SO1999", true}};
+  for (const auto& [nome, _] : nomes) escreve_tudo(a.temp(nome), "x");
+  ASSERT_TRUE(Calcular(a.sis));
+  for (const auto& [nome, do_metodo] : nomes) EXPECT_EQ(existe(a.temp(nome)), !do_metodo) << nome;
+  EXPECT_TRUE(arquivo_do_metodo("q21999.csv", Metodo::Quartis));
+  EXPECT_FALSE(arquivo_do_metodo("Q21999.CSV", Metodo::Simples));
+}
+
+TEST(ArquivosDoAno, AFailedWriteLeavesNoTornFile) {
+  AmbienteSimples a;
+  a.exemplo();
+  // Files past 40 bytes cannot be written: the results file is longer.
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit antes{};
+  getrlimit(RLIMIT_FSIZE, &antes);
+  rlimit pequeno = antes;
+  pequeno.rlim_cur = 40;
+  setrlimit(RLIMIT_FSIZE, &pequeno);
+  const bool calculou = Calcular(a.sis);
+  setrlimit(RLIMIT_FSIZE, &antes);
+  EXPECT_FALSE(calculou);
+  EXPECT_EQ(a.plat.mensagens.back().texto,
+            "Não foi possível gravar o arquivo " + a.temp("SR2005.CSV") + ".\rErro original: File too large");
+  for (const auto& e : std::filesystem::directory_iterator(a.temp(""))) ADD_FAILURE() << e.path();
 }
 
 TEST_F(EscolhaDoAno, AMissingMarkerReachesTheGeneralReportAndNoSelectionDoesNothing) {
