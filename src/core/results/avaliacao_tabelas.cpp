@@ -4,7 +4,10 @@
 #include <cmath>
 
 #include "core/files/arquivos.h"
+#include "core/files/gravador.h"
 #include "core/text/numeros.h"
+#include "core/text/textos.h"
+#include "core/worksheet/sistema.h"
 
 namespace zivu {
 
@@ -105,6 +108,26 @@ void grava_tabela_avaliacao(const Avaliacao& a, TabelaAvaliacao t, const std::st
 void grava_avaliacao(const Avaliacao& a, const std::string& prefixo) {
   for (TabelaAvaliacao t : {TabelaAvaliacao::Resumo, TabelaAvaliacao::Grupos, TabelaAvaliacao::Areas})
     grava_tabela_avaliacao(a, t, nome_arquivo_avaliacao(prefixo, t));
+}
+
+bool Exportar_Avaliacao(Sistema& sis, TabelaAvaliacao t) {
+  if (!sis.simples.avaliacao) return false;
+  DialogoArquivo dialogo;
+  // Only the CSV of the program's filters: the tables have no DAT form.
+  const std::string filtros = kFiltrosArquivos;
+  dialogo.filtro = filtros.substr(0, filtros.find("|*.csv") + 6);
+  dialogo.titulo = "Exportar";
+  const auto escolha = sis.plat.salvar_arquivo(dialogo);
+  if (!escolha) return false;
+  std::string nome = escolha->nome;
+  if (capitais(Direita(nome, 4)) != ".CSV") nome += ".CSV";
+  try {
+    grava_tabela_avaliacao(*sis.simples.avaliacao, t, nome);
+  } catch (const ErroArquivo& e) {
+    sis.plat.erro_geral(e.what());
+    return false;
+  }
+  return true;
 }
 
 std::vector<size_t> areas_por_ape(const Avaliacao& a, MetodoAvaliacao m) {

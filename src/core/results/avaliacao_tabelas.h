@@ -11,6 +11,8 @@
 
 namespace zivu {
 
+class Sistema;
+
 enum class TabelaAvaliacao { Resumo, Grupos, Areas };
 
 // "PREFIXO_resumo.CSV", "PREFIXO_grupos.CSV", "PREFIXO_areas.CSV".
@@ -29,6 +31,11 @@ std::string texto_medida(double x);
 // ErroArquivo.
 void grava_tabela_avaliacao(const Avaliacao& a, TabelaAvaliacao t, const std::string& caminho);
 void grava_avaliacao(const Avaliacao& a, const std::string& prefixo);
+
+// Export of one table of the "Avaliação" page: the save dialog, then the
+// table, ".CSV" added to a name without it. A write error goes to the
+// general error report. False without a back-test, when cancelled or failed.
+bool Exportar_Avaliacao(Sistema& sis, TabelaAvaliacao t);
 
 // Indexes of the areas with an error for the method, largest APE first
 // (worksheet order among equals).

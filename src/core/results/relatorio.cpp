@@ -396,4 +396,20 @@ bool Grava_Relatorio(Sistema& sis, bool quartis, const std::string& caminho,
   return true;
 }
 
+std::optional<ArquivoRelatorio> escolhe_arquivo_relatorio(Sistema& sis) {
+  DialogoArquivo d;
+  d.filtro = "Página HTML|*.html;*.htm|Documento PDF|*.pdf";
+  d.titulo = "Relatório";
+  const auto escolha = sis.plat.salvar_arquivo(d);
+  if (!escolha) return std::nullopt;
+  ArquivoRelatorio a{escolha->nome, escolha->filtro == 2 ? FormatoRelatorio::PDF : FormatoRelatorio::HTML};
+  const std::string fim = capitais(Direita(a.caminho, 5));
+  if (a.formato == FormatoRelatorio::PDF) {
+    if (!fim.ends_with(".PDF")) a.caminho += ".pdf";
+  } else if (fim != ".HTML" && !fim.ends_with(".HTM")) {
+    a.caminho += ".html";
+  }
+  return a;
+}
+
 }  // namespace zivu

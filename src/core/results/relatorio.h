@@ -33,6 +33,16 @@ std::optional<std::string> Relatorio_HTML(Sistema& sis, bool quartis,
 bool Grava_Relatorio(Sistema& sis, bool quartis, const std::string& caminho,
                      const std::vector<GraficoRelatorio>& graficos = {});
 
+// The save dialog of "Relatório": the page (filter 1) or a PDF of it
+// (filter 2), the name completed with ".html" or ".pdf" when it does not end
+// so. Nothing when cancelled.
+enum class FormatoRelatorio { HTML, PDF };
+struct ArquivoRelatorio {
+  std::string caminho;
+  FormatoRelatorio formato = FormatoRelatorio::HTML;
+};
+std::optional<ArquivoRelatorio> escolhe_arquivo_relatorio(Sistema& sis);
+
 // Text made safe inside HTML: & < > " ' as character references.
 std::string escapa_html(std::string_view texto);
 
