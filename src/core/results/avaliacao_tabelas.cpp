@@ -55,6 +55,11 @@ std::string nome_arquivo_avaliacao(const std::string& prefixo, TabelaAvaliacao t
   return prefixo + "_resumo.CSV";
 }
 
+std::string descricao_avaliacao(const Avaliacao& a) {
+  return "Projeção de " + std::to_string(a.ano) + " comparada com a coluna " + letra_coluna(a.coluna) +
+         " (h = " + texto_0_cerquilhas(a.h) + "); áreas sem observação: " + std::to_string(a.sem_observacao) + ".";
+}
+
 std::string texto_medida(double x) { return finito(x) ? texto_decimais(x, 2) : std::string(); }
 
 std::string texto_csv_avaliacao(const Avaliacao& a, TabelaAvaliacao t) {

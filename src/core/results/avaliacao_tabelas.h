@@ -23,6 +23,9 @@ std::string nome_arquivo_avaliacao(const std::string& prefixo, TabelaAvaliacao t
 // without areas leaves its measures empty; an area without observation reads
 // "sem observação" and has no errors.
 std::string texto_csv_avaliacao(const Avaliacao& a, TabelaAvaliacao t);
+// "Projeção de 2005 comparada com a coluna D (h = 0,5); áreas sem
+// observação: 1."
+std::string descricao_avaliacao(const Avaliacao& a);
 // A measure with two decimals; empty when it is not a number.
 std::string texto_medida(double x);
 

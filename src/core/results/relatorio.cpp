@@ -310,9 +310,7 @@ void relatorio_quartis(std::string& h, Sistema& sis) {
 
 void avaliacao(std::string& h, const Avaliacao& a) {
   secao(h, "Avaliação retrospectiva");
-  paragrafo(h, "Projeção de " + std::to_string(a.ano) + " comparada com a coluna " + letra_coluna(a.coluna) +
-                   " (h = " + texto_0_cerquilhas(a.h) + "); áreas sem observação: " +
-                   std::to_string(a.sem_observacao) + ".");
+  paragrafo(h, descricao_avaliacao(a));
   std::vector<Linha> linhas;
   for (MetodoAvaliacao m : kMetodosAvaliados) {
     const ResumoErros& r = a.resumo[static_cast<size_t>(m)];
