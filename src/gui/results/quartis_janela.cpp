@@ -27,6 +27,7 @@
 #include "gui/results/botoes_resultado.h"
 #include "gui/results/modelo_grade.h"
 #include "gui/results/painel_anos.h"
+#include "gui/results/relatorio_botao.h"
 #include "gui/worksheet/widgets.h"
 
 using zivu::PaginaQuartis;
@@ -119,6 +120,7 @@ TQuartis::TQuartis(Contexto& app) : app_(app) {
   Ficha_Quartis->addTab(RUniao, "Resultado");
   Ficha_Quartis->addTab(DUniao, "Descrição");
   Ficha_Quartis->setCurrentWidget(Tab_Partida);
+  Ficha_Quartis->setCornerWidget(botao_relatorio(app_, true, Ficha_Quartis));
   connect(Ficha_Quartis, &QTabWidget::currentChanged, this, [this](int i) {
     comando([this, i] { zivu::mostra_pagina(app_.sis, static_cast<PaginaQuartis>(i)); });
   });

@@ -20,6 +20,7 @@
 #include "core/results/saida_outros.h"
 #include "core/results/simples_exportar.h"
 #include "gui/app/contexto.h"
+#include "gui/results/avaliacao_comando.h"
 #include "gui/results/botoes_resultado.h"
 #include "gui/results/modelo_grade.h"
 #include "gui/results/painel_anos.h"
@@ -65,6 +66,7 @@ TSimples::TSimples(Contexto& app) : app_(app) {
   Ficha_Simples->addTab(Variaveis, "&Variáveis");
   Ficha_Simples->addTab(Observacoes, "&Observações");
   Ficha_Simples->setCurrentIndex(kResultados);
+  new ComandosAvaliacao(app_, Ficha_Simples);
   connect(Ficha_Simples, &QTabWidget::currentChanged, this, [this](int i) {
     comando([this, i] {
       if (i == kResultados) zivu::ResultadosShow(app_.sis);
