@@ -21,6 +21,9 @@ namespace zivu {
 namespace {
 
 constexpr size_t kTaxasListadas = 10;
+// A run gone wrong may make most areas negative; the report names the first
+// ones and counts the rest, so that it stays readable and quick to lay out.
+constexpr size_t kNegativasListadas = 100;
 
 constexpr const char* kEstilo =
     "body{font-family:\"DejaVu Sans\",\"Liberation Sans\",Arial,sans-serif;font-size:10.5pt;color:#1d232b;"
@@ -98,22 +101,24 @@ void ficha(std::string& h, Sistema& sis, bool quartis, const std::vector<std::st
 }
 
 // The expected totals of every projected year: the marked ones for the
-// target year (the last), the totals sheet's cells for the others.
+// target year (the last), the totals sheet's cells for the others. The
+// longer of years and lines runs down the page, so that many blocks or many
+// years keep the table narrow enough to print.
 void totais_usados(std::string& h, const Origem& o, const std::vector<std::string>& anos) {
   secao(h, "Totais usados");
   const bool geral = o.cfg.DoDo_geral;
   const size_t n = geral ? 1 : o.Secundarias.size();
-  Linha cab{"Ano"};
+  std::vector<std::string> nomes;
   for (size_t k = 0; k < n; ++k)
-    cab.push_back(geral ? nome_linha(o, "Linha principal", o.LinhaPrincipal.Y0)
-                        : nome_linha(o, nome_bloco(o, k), o.Secundarias[k].Y0));
+    nomes.push_back(geral ? nome_linha(o, "Linha principal", o.LinhaPrincipal.Y0)
+                          : nome_linha(o, nome_bloco(o, k), o.Secundarias[k].Y0));
   const Grade& g = o.Grade_totais;
   int s_linha = 0;
   for (int r = 1; r < g.linhas() && s_linha == 0; ++r)
     if (capitais(g.cel(0, r)).starts_with("S")) s_linha = r;
-  std::vector<Linha> linhas;
+  std::vector<Linha> por_ano;  // per year, each line's total
   for (size_t i = 0; i < anos.size(); ++i) {
-    Linha l{anos[i]};
+    Linha l;
     const bool alvo = i + 1 == anos.size();
     int c = 0;
     for (int k = 1; k < g.colunas() && c == 0; ++k)
@@ -124,8 +129,26 @@ void totais_usados(std::string& h, const Origem& o, const std::vector<std::strin
       else
         l.push_back(apara(g.le(c, geral ? 1 : s_linha + static_cast<int>(k))));
     }
-    linhas.push_back(std::move(l));
+    por_ano.push_back(std::move(l));
   }
+  std::vector<Linha> linhas;
+  if (n > anos.size()) {
+    for (size_t k = 0; k < n; ++k) {
+      Linha l{nomes[k]};
+      for (const Linha& a : por_ano) l.push_back(a[k]);
+      linhas.push_back(std::move(l));
+    }
+    Linha cab{"Linha"};
+    cab.insert(cab.end(), anos.begin(), anos.end());
+    tabela(h, cab, linhas, "l" + std::string(anos.size(), 'n'));
+    return;
+  }
+  for (size_t i = 0; i < anos.size(); ++i) {
+    linhas.push_back({anos[i]});
+    linhas.back().insert(linhas.back().end(), por_ano[i].begin(), por_ano[i].end());
+  }
+  Linha cab{"Ano"};
+  cab.insert(cab.end(), nomes.begin(), nomes.end());
   tabela(h, cab, linhas, "n" + std::string(n, 'n'));
 }
 
@@ -153,8 +176,12 @@ void listas_de_areas(std::string& h, std::vector<AreaRelatorio>& areas, const st
 
   secao(h, "Áreas com projeção negativa");
   std::vector<Linha> negativas;
+  size_t total = 0;
   for (const AreaRelatorio& a : areas)
-    if (a.valor < 0) negativas.push_back(linha_de(a, false));
+    if (a.valor < 0 && ++total <= kNegativasListadas) negativas.push_back(linha_de(a, false));
+  if (total > negativas.size())
+    paragrafo(h, std::to_string(total) + " áreas têm projeção negativa; estas são as " +
+                     std::to_string(negativas.size()) + " primeiras.");
   if (negativas.empty())
     paragrafo(h, "Nenhuma área tem projeção negativa.");
   else

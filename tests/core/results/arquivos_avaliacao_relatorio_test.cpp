@@ -1,8 +1,10 @@
 // The save commands of the back-test's tables and of the report: the name a
-// dialog's choice becomes, and a table written as its golden file.
+// dialog's choice becomes, and a table written as its golden file; the
+// report's list of negative areas cut short.
 #include <gtest/gtest.h>
 
 #include "core/engine/avaliacao.h"
+#include "core/engine/calculo.h"
 #include "core/files/auxiliar_arquivos.h"
 #include "core/files/leitor.h"
 #include "core/results/avaliacao_tabelas.h"
@@ -50,6 +52,22 @@ TEST(ExportarAvaliacao, WritesTheTableOnlyWhenABackTestIsKept) {
   EXPECT_TRUE(Exportar_Avaliacao(sis, TabelaAvaliacao::Grupos));
   EXPECT_EQ(le_tudo(pasta / "ex.CSV"), le_tudo(dados("avaliacao/exemplo_grupos.CSV")));
   EXPECT_FALSE(Exportar_Avaliacao(sis, TabelaAvaliacao::Grupos));
+}
+
+// negativas.csv: 105 of its areas decline to a negative projection.
+TEST(Relatorio, NamesTheFirstHundredNegativeAreasAndCountsThem) {
+  PlataformaTeste plat;
+  Sistema sis{plat};
+  PastaTemporaria pasta;
+  sis.princ.PastaTemp = pasta.caminho();
+  ASSERT_TRUE(Importa_Arquivo(sis, dados("avaliacao/negativas.csv")));
+  ASSERT_TRUE(Calcular(sis));
+  const std::string h = *Relatorio_HTML(sis, false);
+  const size_t inicio = h.find("<h2>Áreas com projeção negativa</h2>");
+  const std::string secao = h.substr(inicio, h.find("<h2>", inicio + 1) - inicio);
+  EXPECT_NE(secao.find("<p>105 áreas têm projeção negativa; estas são as 100 primeiras.</p>"), std::string::npos);
+  EXPECT_NE(secao.find(">Vila 100<"), std::string::npos);
+  EXPECT_EQ(secao.find(">Vila 101<"), std::string::npos);
 }
 
 }  // namespace
