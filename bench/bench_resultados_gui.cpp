@@ -2,7 +2,7 @@
 // 10000 small areas: "Calcular" from the click to the method's window shown
 // (simple and quartile, one projected year), loading another projected year
 // with the year chooser, and the peak memory after a quartile run of 30
-// projected years.
+// projected years; the run report of both methods as a page and a PDF.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -16,10 +16,12 @@
 
 #include "bench/planilha_gerada.h"
 #include "bench/principal_gui.h"
+#include "core/files/arquivos.h"
 #include "gui/app/aplicacao.h"
 #include "gui/app/princ.h"
 #include "gui/results/painel_anos.h"
 #include "gui/results/quartis_janela.h"
+#include "gui/results/relatorio_botao.h"
 #include "gui/results/simples_janela.h"
 #include "gui/worksheet/origem_janela.h"
 
@@ -162,6 +164,30 @@ void BM_Memoria_Quartis_30_Anos(benchmark::State& state) {
   state.counters["pico_MB"] = static_cast<double>(uso.ru_maxrss) / 1024.0;
 }
 BENCHMARK(BM_Memoria_Quartis_30_Anos)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// "Relatório" of the run shown, both files: the page and the PDF.
+void relatorio(Aplicacao& app, bool quartis, benchmark::State& state) {
+  app.origem->Processa->click();
+  const std::string pasta = pasta_bench(kPasta);
+  for (auto _ : state) {
+    if (!Grava_Relatorio(app.sis, quartis, pasta + "relatorio.html")) state.SkipWithError("sem relatório");
+    const auto pdf = relatorio_pdf(app.sis, quartis, {});
+    if (!pdf) state.SkipWithError("sem PDF");
+    else grava_seguro(pasta + "relatorio.pdf", std::string_view(pdf->constData(), static_cast<size_t>(pdf->size())));
+  }
+}
+
+void BM_Relatorio_Simples(benchmark::State& state) {
+  auto app = abre(false, 1);
+  relatorio(*app, false, state);
+}
+BENCHMARK(BM_Relatorio_Simples)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Relatorio_Quartis(benchmark::State& state) {
+  auto app = abre(true, 1);
+  relatorio(*app, true, state);
+}
+BENCHMARK(BM_Relatorio_Quartis)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace zivu::bench

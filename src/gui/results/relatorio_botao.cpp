@@ -1,10 +1,12 @@
 #include "gui/results/relatorio_botao.h"
 
 #include <QBuffer>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QTextDocument>
 #include <QUrl>
@@ -93,6 +95,12 @@ std::optional<QByteArray> relatorio_pdf(zivu::Sistema& sis, bool quartis,
     pdf.setCreator("Derova ZiVu 1.0");
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    // Laid out on the page's printable size in the screen's units, as the
+    // page reads on screen; left to QTextDocument, the tables are squeezed
+    // into a narrow column and the layout takes twice as long.
+    const QScreen* tela = QGuiApplication::primaryScreen();
+    const double dpi = tela ? tela->logicalDotsPerInchX() : 96;
+    doc.setPageSize(pdf.pageLayout().paintRect(QPageLayout::Point).size() * (dpi / 72));
     doc.print(&pdf);
   }
   return saida.data();
