@@ -56,7 +56,6 @@ void RelatorioClick(Contexto& app, bool quartis) {
       zivu::grava_seguro(arquivo->caminho, std::string_view(pdf->constData(), static_cast<size_t>(pdf->size())));
       gravado = true;
     } catch (const zivu::ErroArquivo& e) {
-      sis.plat.cursor_espera(false);
       sis.plat.erro_geral(e.what());
     }
   }
