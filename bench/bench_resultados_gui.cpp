@@ -2,11 +2,14 @@
 // 10000 small areas: "Calcular" from the click to the method's window shown
 // (simple and quartile, one projected year), loading another projected year
 // with the year chooser, and the peak memory after a quartile run of 30
-// projected years; the run report of both methods as a page and a PDF.
+// projected years; "Avaliar…" with its page; the run report of both methods
+// as a page and a PDF.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QChartView>
+#include <QTabWidget>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -16,9 +19,12 @@
 
 #include "bench/planilha_gerada.h"
 #include "bench/principal_gui.h"
+#include "core/engine/avaliacao.h"
 #include "core/files/arquivos.h"
 #include "gui/app/aplicacao.h"
 #include "gui/app/princ.h"
+#include "gui/results/avaliacao_comando.h"
+#include "gui/results/avaliacao_pagina.h"
 #include "gui/results/painel_anos.h"
 #include "gui/results/quartis_janela.h"
 #include "gui/results/relatorio_botao.h"
@@ -164,6 +170,25 @@ void BM_Memoria_Quartis_30_Anos(benchmark::State& state) {
   state.counters["pico_MB"] = static_cast<double>(uso.ru_maxrss) / 1024.0;
 }
 BENCHMARK(BM_Memoria_Quartis_30_Anos)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// "Avaliar…" against column E: the back-test, the page's tables and chart,
+// the chart painted.
+void BM_Avaliar_Simples(benchmark::State& state) {
+  auto app = abre(false, 1);
+  app->origem->Processa->click();
+  auto* c = app->simples->Ficha_Simples->findChild<ComandosAvaliacao*>();
+  for (auto _ : state) {
+    app->executa([&] {
+      if (!AvaliarClick(app->sis, "E", "2010")) state.SkipWithError("avaliação recusada");
+    });
+    c->pagina->mostra();
+    app->simples->Ficha_Simples->setCurrentWidget(c->pagina);
+    c->pagina->Ficha_Aval->setCurrentWidget(c->pagina->Grafico_PE->parentWidget());
+    c->pagina->Grafico_PE->viewport()->repaint();
+  }
+  state.counters["areas"] = static_cast<double>(app->sis.simples.avaliacao->areas.size());
+}
+BENCHMARK(BM_Avaliar_Simples)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // "Relatório" of the run shown, both files: the page and the PDF.
 void relatorio(Aplicacao& app, bool quartis, benchmark::State& state) {
