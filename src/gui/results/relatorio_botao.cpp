@@ -10,6 +10,7 @@
 #include <QSvgRenderer>
 #include <QTextDocument>
 #include <QUrl>
+#include <algorithm>
 #include <string>
 
 #include "core/files/arquivos.h"
