@@ -190,13 +190,15 @@ void BM_Avaliar_Simples(benchmark::State& state) {
 }
 BENCHMARK(BM_Avaliar_Simples)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// "Relatório" of the run shown, both files: the page and the PDF.
+// "Relatório" of the run shown, both files with their charts: the page and
+// the PDF.
 void relatorio(Aplicacao& app, bool quartis, benchmark::State& state) {
   app.origem->Processa->click();
   const std::string pasta = pasta_bench(kPasta);
   for (auto _ : state) {
-    if (!Grava_Relatorio(app.sis, quartis, pasta + "relatorio.html")) state.SkipWithError("sem relatório");
-    const auto pdf = relatorio_pdf(app.sis, quartis, {});
+    const auto graficos = graficos_do_relatorio(app, quartis);
+    if (!Grava_Relatorio(app.sis, quartis, pasta + "relatorio.html", graficos)) state.SkipWithError("sem relatório");
+    const auto pdf = relatorio_pdf(app.sis, quartis, graficos);
     if (!pdf) state.SkipWithError("sem PDF");
     else grava_seguro(pasta + "relatorio.pdf", std::string_view(pdf->constData(), static_cast<size_t>(pdf->size())));
   }

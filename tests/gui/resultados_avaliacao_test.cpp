@@ -52,6 +52,13 @@ QString texto_pdf(const QString& pdf) {
   return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+int imagens_pdf(const QString& pdf) {
+  QProcess p;
+  p.start("pdfimages", {"-list", pdf});
+  p.waitForFinished(30000);
+  return static_cast<int>(p.readAllStandardOutput().count('\n')) - 2;  // after two header lines
+}
+
 }  // namespace
 
 class TesteAvaliacao : public QObject {
@@ -150,10 +157,7 @@ class TesteAvaliacao : public QObject {
     QVERIFY(f.open(QIODevice::WriteOnly) && f.write(*pdf) == pdf->size());
     f.close();
     QVERIFY(texto_pdf(f.fileName()).contains("Curva de teste"));
-    QProcess imagens;
-    imagens.start("pdfimages", {"-list", f.fileName()});
-    imagens.waitForFinished(30000);
-    QCOMPARE(imagens.readAllStandardOutput().count('\n'), 3);  // two header lines, one image
+    QCOMPARE(imagens_pdf(f.fileName()), 1);
   }
 
  private:
@@ -187,10 +191,13 @@ class TesteAvaliacao : public QObject {
     d->arquivos = {saida + "/r", saida + "/r"};
     d->filtros = {1, 2};
     b->click();
-    QCOMPARE(le_arquivo(saida + "/r.html"), QByteArray::fromStdString(*zivu::Relatorio_HTML(p->app->sis, quartis)));
+    const auto graficos = graficos_do_relatorio(*p->app, quartis);
+    QCOMPARE(le_arquivo(saida + "/r.html"),
+             QByteArray::fromStdString(*zivu::Relatorio_HTML(p->app->sis, quartis, graficos)));
     b->click();
     const QString texto = texto_pdf(saida + "/r.pdf");
     for (const QString& t : textos) QVERIFY2(texto.contains(t), qPrintable(t));
+    QCOMPARE(imagens_pdf(saida + "/r.pdf"), static_cast<int>(graficos.size()));
   }
 
   std::unique_ptr<Programa> p;

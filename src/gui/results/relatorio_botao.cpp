@@ -20,13 +20,13 @@
 
 namespace {
 
-// The charts of the window's "Gráficos" page; none until it has one.
-std::vector<zivu::GraficoRelatorio> graficos_do_relatorio(Contexto&, bool) { return {}; }
-
 // Widest a chart is laid out in the PDF, in the document's pixels.
 constexpr int kLarguraGrafico = 640;
 
 }  // namespace
+
+// The results windows have no chart page yet.
+std::vector<zivu::GraficoRelatorio> graficos_do_relatorio(Contexto&, bool) { return {}; }
 
 QPushButton* botao_relatorio(Contexto& app, bool quartis, QWidget* pai) {
   QPushButton* b = botao_negrito("Relatório", "Relatorio", pai, "Grava o relatório do cálculo (página HTML ou PDF)");
@@ -73,8 +73,9 @@ std::optional<QByteArray> relatorio_pdf(zivu::Sistema& sis, bool quartis,
     QSvgRenderer svg(QByteArray::fromStdString(graficos[i].svg));
     const QSize tamanho = svg.defaultSize();
     if (!svg.isValid() || tamanho.isEmpty()) continue;
-    // Twice the size, so the print is sharp.
-    QImage imagem(tamanho * 2, QImage::Format_ARGB32_Premultiplied);
+    // At its own size, which is wider than its place on the page; opaque,
+    // so the PDF holds no mask beside it.
+    QImage imagem(tamanho, QImage::Format_RGB32);
     imagem.fill(Qt::white);
     QPainter pintor(&imagem);
     svg.render(&pintor);

@@ -17,6 +17,8 @@ class QWidget;
 QPushButton* botao_relatorio(Contexto& app, bool quartis, QWidget* pai);
 
 void RelatorioClick(Contexto& app, bool quartis);
+// The charts the report of the window holds: those of its chart page.
+std::vector<zivu::GraficoRelatorio> graficos_do_relatorio(Contexto& app, bool quartis);
 
 // The report as PDF bytes. Nothing when it could not be made (the message
 // was shown).
