@@ -1,6 +1,7 @@
 #include "ajudante.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QFileDialog>
 #include <QPrintDialog>
@@ -78,6 +79,38 @@ void Programa::mostra_planilha() {
   o->Ficha->setCurrentWidget(o->Origem);
   o->FormasEntrada->setCurrentWidget(o->Visual);
   QApplication::processEvents();
+}
+
+QStringList Programa::itens_ligados() const {
+  QStringList ligados;
+  for (const char* item : {"Criar1", "Importar1", "Exportar1", "Copiar1", "Colar1", "Marcar1", "Imprimir1", "Ano1",
+                           "Linhaprincipal1", "Linhasecundria1", "Totaldogrupo1", "Dados1", "Titulo1", "Desmarcar1"})
+    if (app->princ->acao(item)->isEnabled()) ligados << item;
+  return ligados;
+}
+
+QString Programa::imprime_em_pdf(const QString& nome) {
+  const QString pdf = pasta.filePath(nome);
+  app->ImprimeGrade.setOutputFormat(QPrinter::PdfFormat);
+  app->ImprimeGrade.setOutputFileName(pdf);
+  return pdf;
+}
+
+void TesteJanelas::reinicia() {
+  d.reset();
+  p.reset();
+  p = std::make_unique<Programa>();
+  d = std::make_unique<Dialogos>();
+  p->mostra_planilha();
+  princ = p->app->princ;
+  o = p->origem();
+  w = &p->app->sis.origem;
+  prepara();
+}
+
+void TesteJanelas::cleanup() {
+  d.reset();
+  p.reset();
 }
 
 void clica_celula(QTableView* planilha, int c, int r, Qt::KeyboardModifiers m) {

@@ -14,6 +14,7 @@
 
 class QTableView;
 class TOrigem;
+class TPrinc;
 
 // Answers every modal dialog that shows up while a command runs: message
 // boxes with the scripted buttons (No, or OK, when none is left), file
@@ -54,6 +55,31 @@ struct Programa {
   TOrigem* origem() const;
   // The worksheet window on "Dados de Origem" > "1 - Visual".
   void mostra_planilha();
+  // The worksheet items of the main menu (Arquivo and Edição) that are on.
+  QStringList itens_ligados() const;
+  // Prints go to this PDF file of the work folder; its path.
+  QString imprime_em_pdf(const QString& nome);
+};
+
+// Base of the window tests: before each test function a fresh program with
+// the worksheet window on its sheet and a user who answers the dialogs;
+// `prepara` adds what all the tests of a file start from.
+class TesteJanelas : public QObject {
+  Q_OBJECT
+ protected:
+  virtual void prepara() {}
+  // A fresh program and user, as at the start of a test.
+  void reinicia();
+
+  std::unique_ptr<Programa> p;
+  std::unique_ptr<Dialogos> d;
+  TPrinc* princ = nullptr;
+  TOrigem* o = nullptr;
+  zivu::Origem* w = nullptr;  // the worksheet's state in the core
+
+ private slots:
+  void init() { reinicia(); }
+  void cleanup();
 };
 
 // Clicks cell (c0, r0) of the sheet and shift-clicks (c1, r1).

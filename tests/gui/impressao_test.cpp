@@ -1,36 +1,18 @@
 // Printing the sheet to a PDF file through the print dialog.
-#include <QAction>
 #include <QFile>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
 
 #include "ajudante.h"
-#include "gui/app/princ.h"
 #include "gui/worksheet/origem_janela.h"
-#include "gui/worksheet/pagina_configuracao.h"
 
-class TesteImpressao : public QObject {
+class TesteImpressao : public TesteJanelas {
   Q_OBJECT
 
- private slots:
-  void init() {
-    p = std::make_unique<Programa>();
-    d = std::make_unique<Dialogos>();
-    p->mostra_planilha();
-    o = p->origem();
-    w = &p->app->sis.origem;
-    pdf = p->pasta.filePath("planilha.pdf");
-    QPrinter& impressora = p->app->ImprimeGrade;
-    impressora.setOutputFormat(QPrinter::PdfFormat);
-    impressora.setOutputFileName(pdf);
-  }
-  void cleanup() {
-    d.reset();
-    p.reset();
-  }
+  void prepara() override { pdf = p->imprime_em_pdf("planilha.pdf"); }
 
+ private slots:
   void umaFolhaPorPaginaDeLinhasDeRelatorio() {
     preenche(85);
     o->Imprimir->click();
@@ -41,7 +23,7 @@ class TesteImpressao : public QObject {
   void paginaQueNaoCabeNoPapelContinuaNaFolhaSeguinte() {
     preenche(150);
     w->cfg.LinRel = "99";
-    p->app->princ->acao("Imprimir1")->trigger();
+    o->Imprimir->click();
     // Two pages of 99 lines; at 8 points the paper holds fewer, so each
     // page runs onto a second sheet.
     QVERIFY(paginas() > 2);
@@ -70,14 +52,8 @@ class TesteImpressao : public QObject {
   int paginas() const {
     QFile f(pdf);
     if (!f.open(QIODevice::ReadOnly)) return -1;
-    const QString conteudo = QString::fromLatin1(f.readAll());
-    return static_cast<int>(conteudo.count(QRegularExpression("/Type\\s*/Page[^s]")));
+    return static_cast<int>(QString::fromLatin1(f.readAll()).count(QRegularExpression("/Type\\s*/Page[^s]")));
   }
-
-  std::unique_ptr<Programa> p;
-  std::unique_ptr<Dialogos> d;
-  TOrigem* o = nullptr;
-  zivu::Origem* w = nullptr;
   QString pdf;
 };
 

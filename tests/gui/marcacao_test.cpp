@@ -1,5 +1,5 @@
-// Marking the sheet with the mouse and the toolbar, the block-total panel
-// and the checklist.
+// Marking the sheet with the toolbar, the block-total panel and the
+// checklist.
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
@@ -18,47 +19,43 @@
 #include "gui/worksheet/origem_janela.h"
 #include "gui/worksheet/pagina_configuracao.h"
 
-class TesteMarcacao : public QObject {
+class TesteMarcacao : public TesteJanelas {
   Q_OBJECT
 
+  void prepara() override { tela = princ->TelaTotais; }
+
  private slots:
-  void init() {
-    p = std::make_unique<Programa>();
-    d = std::make_unique<Dialogos>();
-    p->mostra_planilha();
-    o = p->origem();
-    tela = p->app->princ->TelaTotais;
+  // Each kind of mark paints its cells in its own colours, in bold, until
+  // it is removed.
+  void marcaPintaAsCelulas_data() {
+    QTest::addColumn<QString>("botao");
+    QTest::addColumn<QColor>("fundo");
+    QTest::addColumn<QColor>("texto");
+    QTest::newRow("ano") << "Ano" << QColor(255, 255, 0) << QColor(0, 0, 0);
+    QTest::newRow("principal") << "Principal" << QColor(0, 0, 255) << QColor(255, 255, 0);
+    QTest::newRow("secundária") << "SubDivisao" << QColor(128, 128, 128) << QColor(255, 255, 0);
+    QTest::newRow("dados") << "Dados" << QColor(0, 0, 0) << QColor(255, 255, 255);
+    QTest::newRow("títulos") << "Fixos" << QColor(255, 0, 0) << QColor(255, 255, 255);
   }
-  void cleanup() {
-    d.reset();
-    p.reset();
-  }
-
-  void anosDoisEOTerceiroIgnorado() {
-    for (int c : {3, 4, 5}) {
-      clica_celula(o->DadosEntrada, c, 3);
-      o->Ano->click();
-    }
-    QCOMPARE(fundo(3, 3), QColor(255, 255, 0));
-    QCOMPARE(fonte(3, 3), QColor(0, 0, 0));
-    QCOMPARE(fundo(4, 3), QColor(255, 255, 0));
-    QCOMPARE(fundo(5, 3), QColor());
-    QVERIFY(!o->Observacoes->toPlainText().contains("Ano de partida"));
-
-    clica_celula(o->DadosEntrada, 3, 3);
+  void marcaPintaAsCelulas() {
+    QFETCH(QString, botao);
+    QFETCH(QColor, fundo);
+    QFETCH(QColor, texto);
+    clica_celula(o->DadosEntrada, 3, 5);
+    o->findChild<QToolButton*>(botao)->click();
+    QCOMPARE(cor(3, 5), fundo);
+    QCOMPARE(cor(3, 5, Qt::ForegroundRole), texto);
+    QVERIFY(o->modelo->indice(3, 5).data(Qt::FontRole).value<QFont>().bold());
+    QCOMPARE(cor(3, 6), QColor());
     o->Desmarca->click();
-    QCOMPARE(fundo(3, 3), QColor());
-    QCOMPARE(fundo(4, 3), QColor(255, 255, 0));
-    QVERIFY(o->Observacoes->toPlainText().startsWith("Informe o segundo Ano de partida."));
+    QCOMPARE(cor(3, 5), QColor());
   }
 
   void principalPelaPrimeiraLinhaDaSelecaoAbrePainel() {
     seleciona(o->DadosEntrada, 2, 5, 6, 9);
     o->Principal->click();
-    for (int c = 2; c <= 6; ++c) QCOMPARE(fundo(c, 5), QColor(0, 0, 255));
-    QCOMPARE(fonte(2, 5), QColor(255, 255, 0));
-    QVERIFY(o->modelo->data(indice(2, 5), Qt::FontRole).value<QFont>().bold());
-    QCOMPARE(fundo(2, 6), QColor());
+    QVERIFY(cor(6, 5).isValid());
+    QCOMPARE(cor(2, 6), QColor());
     QVERIFY(tela->isVisible());
     QCOMPARE(tela->Tot_Coord->text(), QString("B5"));
     QCOMPARE(tela->Janela_Total->text(), QString("0"));
@@ -70,18 +67,7 @@ class TesteMarcacao : public QObject {
     QCOMPARE(tela->Janela_Total->text(), QString("1234"));
     tela->OK_Total->click();
     QVERIFY(!tela->isVisible());
-    QCOMPARE(p->app->sis.origem.TotalPrincipal, 1234);
-
-    // A data area touching the line is refused; one below it is taken.
-    seleciona(o->DadosEntrada, 2, 5, 6, 9);
-    o->Dados->click();
-    QCOMPARE(fundo(3, 7), QColor());
-    seleciona(o->DadosEntrada, 2, 6, 6, 9);
-    o->Dados->click();
-    QCOMPARE(fundo(3, 7), QColor(0, 0, 0));
-    QCOMPARE(fonte(3, 7), QColor(255, 255, 255));
-    QCOMPARE(fundo(6, 9), QColor(0, 0, 0));
-    QCOMPARE(fundo(6, 10), QColor());
+    QCOMPARE(w->TotalPrincipal, 1234);
   }
 
   void totalColadoComSeparadoresECancelar() {
@@ -90,38 +76,23 @@ class TesteMarcacao : public QObject {
     tela->Janela_Total->selectAll();
     tela->Janela_Total->insert("1.234.567");  // pasted, not typed
     tela->OK_Total->click();
-    QCOMPARE(p->app->sis.origem.TotalPrincipal, 1234567);
+    QCOMPARE(w->TotalPrincipal, 1234567);
     o->Totais->click();
     QCOMPARE(tela->Janela_Total->text(), QString("1234567"));
     tela->Janela_Total->setText("5");
     tela->Cancelar_Total->click();
     QVERIFY(!tela->isVisible());
-    QCOMPARE(p->app->sis.origem.TotalPrincipal, 1234567);
+    QCOMPARE(w->TotalPrincipal, 1234567);
   }
 
-  void novaPrincipalSubstituiAAnterior() {
-    clica_celula(o->DadosEntrada, 2, 5);
-    o->Principal->click();
-    tela->Cancelar_Total->click();
-    seleciona(o->DadosEntrada, 2, 8, 4, 8);
-    o->Principal->click();
-    QCOMPARE(fundo(2, 5), QColor());
-    QCOMPARE(fundo(4, 8), QColor(0, 0, 255));
-  }
-
-  void secundariaETotaisDoBotao() {
+  void totaisDoBotaoSoNumaLinha() {
     seleciona(o->DadosEntrada, 2, 7, 6, 7);
     o->SubDivisao->click();
-    QCOMPARE(fundo(4, 7), QColor(128, 128, 128));
-    QCOMPARE(fonte(4, 7), QColor(255, 255, 0));
-    QVERIFY(tela->isVisible());
     QCOMPARE(tela->Tot_Coord->text(), QString("B7"));
     tela->Janela_Total->selectAll();
     QTest::keyClicks(tela->Janela_Total, "900");
     tela->OK_Total->click();
-    QCOMPARE(p->app->sis.origem.TotaisSecundarios.at(0), 900);
-
-    // On a cell of no line the button shows nothing.
+    QCOMPARE(w->TotaisSecundarios.at(0), 900);
     clica_celula(o->DadosEntrada, 3, 9);
     o->Totais->click();
     QVERIFY(!tela->isVisible());
@@ -130,78 +101,44 @@ class TesteMarcacao : public QObject {
     QVERIFY(tela->isVisible());
     QCOMPARE(tela->Tot_Coord->text(), QString("C7"));
     QCOMPARE(tela->Janela_Total->text(), QString("900"));
-    tela->Cancelar_Total->click();
-  }
-
-  void titulosEDesmarcar() {
-    seleciona(o->DadosEntrada, 1, 4, 1, 8);
-    o->Fixos->click();
-    QCOMPARE(fundo(1, 6), QColor(255, 0, 0));
-    QCOMPARE(fonte(1, 6), QColor(255, 255, 255));
-    clica_celula(o->DadosEntrada, 1, 8);
-    o->Desmarca->click();
-    QCOMPARE(fundo(1, 4), QColor());
-    QCOMPARE(fundo(1, 6), QColor());
   }
 
   void checklistHabilitaCalcularEQuartisNosDoisLugares() {
-    TPrinc* princ = p->app->princ;
-    QCOMPARE(o->Observacoes->toPlainText(),
-             QString("Informe primeiro Ano de partida.\nInforme o segundo Ano de partida.\n"
-                     "Informe linha básica de comparação.\nInforme área(s) de dados a calcular."));
-    auto habilitados = [&] {
+    auto habilitados = [this] {
       return QList<bool>{o->Processa->isEnabled(), o->MetodoQuartis->isEnabled(),
                          princ->acao("Calcular1")->isEnabled(), princ->acao("Quartis1")->isEnabled()};
     };
-    QCOMPARE(habilitados(), (QList<bool>{false, false, false, false}));
-    clica_celula(o->DadosEntrada, 3, 2);
-    o->Ano->click();
-    clica_celula(o->DadosEntrada, 4, 2);
-    o->Ano->click();
+    const QList<bool> nenhum{false, false, false, false}, todos{true, true, true, true};
+    QCOMPARE(habilitados(), nenhum);
+    for (int c : {3, 4}) {
+      clica_celula(o->DadosEntrada, c, 2);
+      o->Ano->click();
+    }
     seleciona(o->DadosEntrada, 2, 3, 4, 3);
     o->Principal->click();
     tela->Cancelar_Total->click();
-    QCOMPARE(habilitados(), (QList<bool>{false, false, false, false}));
+    QVERIFY(!o->Observacoes->toPlainText().isEmpty());
+    QCOMPARE(habilitados(), nenhum);
     seleciona(o->DadosEntrada, 2, 4, 4, 9);
     o->Dados->click();
     QCOMPARE(o->Observacoes->toPlainText(), QString());
-    QCOMPARE(habilitados(), (QList<bool>{true, true, true, true}));
+    QCOMPARE(habilitados(), todos);
 
     // Block mode asks for a secondary line.
     o->Ficha->setCurrentWidget(o->Configuracao);
     o->Configuracao->DoDo_bloco->click();
-    QCOMPARE(o->Observacoes->toPlainText(), QString("Informe linha(s) secundári(s) de comparação."));
-    QCOMPARE(habilitados(), (QList<bool>{false, false, false, false}));
+    QVERIFY(!o->Observacoes->toPlainText().isEmpty());
+    QCOMPARE(habilitados(), nenhum);
     o->Configuracao->DoDo_geral->click();
-    QCOMPARE(habilitados(), (QList<bool>{true, true, true, true}));
-  }
-
-  void menuEdicaoMarcaComoOsBotoes() {
-    TPrinc* princ = p->app->princ;
-    clica_celula(o->DadosEntrada, 5, 5);
-    princ->acao("Ano1")->trigger();
-    QCOMPARE(fundo(5, 5), QColor(255, 255, 0));
-    seleciona(o->DadosEntrada, 2, 8, 3, 9);
-    princ->acao("Dados1")->trigger();
-    QCOMPARE(fundo(3, 9), QColor(0, 0, 0));
-    princ->acao("Desmarcar1")->trigger();
-    QCOMPARE(fundo(3, 9), QColor());
+    QCOMPARE(habilitados(), todos);
   }
 
  private:
-  QModelIndex indice(int c, int r) const { return o->modelo->indice(c, r); }
-  QColor fundo(int c, int r) const {
-    const QVariant v = o->modelo->data(indice(c, r), Qt::BackgroundRole);
-    return v.isValid() ? v.value<QBrush>().color() : QColor();
-  }
-  QColor fonte(int c, int r) const {
-    const QVariant v = o->modelo->data(indice(c, r), Qt::ForegroundRole);
+  QColor cor(int c, int r, Qt::ItemDataRole papel = Qt::BackgroundRole) const {
+    const QVariant v = o->modelo->indice(c, r).data(papel);
     return v.isValid() ? v.value<QBrush>().color() : QColor();
   }
 
-  std::unique_ptr<Programa> p;
-  std::unique_ptr<Dialogos> d;
-  TOrigem* o = nullptr;
   PainelTotais* tela = nullptr;
 };
 
