@@ -1,18 +1,8 @@
 #include "ajudante.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QFileDialog>
 #include <QPrintDialog>
-#include <QTabWidget>
-#include <QTableView>
-#include <QTest>
 
 #include "core/text/numeros.h"
-#include "gui/app/princ.h"
-#include "gui/worksheet/modelos.h"
-#include "gui/worksheet/origem_janela.h"
 
 Dialogos::Dialogos() {
   relogio_.setInterval(5);

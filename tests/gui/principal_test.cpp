@@ -1,35 +1,10 @@
 // The main window: menus by page and their commands, Quartis, closing, the
 // single-instance guard, help, system information, shortcut and windows.
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLockFile>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QStatusBar>
-#include <QTabWidget>
-#include <QTableView>
-#include <QTest>
-#include <QTextBrowser>
-#include <QToolButton>
-
 #include "ajudante.h"
 #include "gui/app/atalho.h"
 #include "gui/app/instancia.h"
-#include "gui/app/paineis.h"
 #include "gui/app/plataforma_qt.h"
-#include "gui/app/princ.h"
 #include "gui/app/sobre.h"
-#include "gui/results/quartis_janela.h"
-#include "gui/results/simples_janela.h"
-#include "gui/worksheet/modelos.h"
-#include "gui/worksheet/origem_janela.h"
-#include "gui/worksheet/pagina_configuracao.h"
 
 class TestePrincipal : public TesteJanelas {
   Q_OBJECT

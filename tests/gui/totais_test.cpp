@@ -1,17 +1,5 @@
 // The totals sheet: building, refreshing with F5, typed values kept, keys.
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QTabWidget>
-#include <QTableView>
-#include <QTest>
-#include <QToolButton>
-
 #include "ajudante.h"
-#include "gui/worksheet/modelos.h"
-#include "gui/worksheet/origem_janela.h"
-#include "gui/worksheet/pagina_configuracao.h"
-#include "gui/worksheet/pagina_totais.h"
 
 class TesteTotais : public TesteJanelas {
   Q_OBJECT
