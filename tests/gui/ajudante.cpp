@@ -22,6 +22,7 @@ void Dialogos::verifica() {
     if (b) b->click();
     else caixa->reject();
   } else if (auto* dlg = qobject_cast<QFileDialog*>(w)) {
+    if (dlg == aceito_) return;
     filtros_vistos.append(dlg->nameFilters());
     if (arquivos.isEmpty()) {
       dlg->reject();
@@ -31,7 +32,13 @@ void Dialogos::verifica() {
     if (filtro >= 1 && filtro <= dlg->nameFilters().size())
       dlg->selectNameFilter(dlg->nameFilters().at(filtro - 1));
     dlg->selectFile(arquivos.takeFirst());
-    static_cast<QDialog*>(dlg)->accept();
+    // Accepted from the event loop, so that the dialog's own questions (a
+    // file that is missing or already there) are answered too.
+    aceito_ = dlg;
+    QTimer::singleShot(0, dlg, [this, dlg] {
+      static_cast<QDialog*>(dlg)->accept();
+      aceito_.clear();
+    });
   } else if (auto* impressao = qobject_cast<QPrintDialog*>(w)) {
     ++impressoes;
     if (cancela_impressao)

@@ -47,6 +47,7 @@ class Dialogos : public QObject {
  private:
   void verifica();
   QTimer relogio_;
+  QPointer<QFileDialog> aceito_;
 };
 
 // A program with its windows shown, in a work folder of its own.

@@ -36,15 +36,6 @@ class TesteAreaTransferencia : public TesteJanelas {
     QVERIFY(d->caixas.isEmpty());
   }
 
-  void colarAlemDaUltimaColunaAvisa() {
-    QApplication::clipboard()->setText("1\t2\t3");
-    clica_celula(o->DadosEntrada, 25, 3);
-    o->Colar->click();
-    QCOMPARE(d->caixas.size(), 1);
-    QCOMPARE(texto(25, 3), QString("1"));
-    QCOMPARE(texto(26, 3), QString("2"));
-  }
-
  private:
   QString texto(int c, int r) const { return o->modelo->indice(c, r).data().toString(); }
 };

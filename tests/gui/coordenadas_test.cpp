@@ -11,7 +11,7 @@ class TesteCoordenadas : public TesteJanelas {
   }
 
  private slots:
-  void anoDigitadoEIncluido() {
+  void anoDigitadoEIncluidoEListaRefeita() {
     k->Secoes->setCurrentRow(0);
     QVERIFY(!k->X1->isEnabled());
     QVERIFY(!k->Coord_Total->isEnabled());
@@ -23,6 +23,12 @@ class TesteCoordenadas : public TesteJanelas {
     QCOMPARE(k->Areas->item(0)->text(), QString("C2"));
     QCOMPARE(w->CelulasAno.at(0).X, 3);
     QCOMPARE(w->CelulasAno.at(0).Y, 2);
+    // A mark made elsewhere shows when the page comes back.
+    w->Ano(4, 2);
+    o->FormasEntrada->setCurrentWidget(o->Visual);
+    o->FormasEntrada->setCurrentWidget(o->Coordenadas);
+    QCOMPARE(k->Areas->count(), 2);
+    QCOMPARE(k->Areas->item(1)->text(), QString("D2"));
   }
 
   void cantosInvertidosFicamEmOrdemEEliminar() {
@@ -72,15 +78,6 @@ class TesteCoordenadas : public TesteJanelas {
     QCOMPARE(k->Coord_Total->text(), QString("0"));
     k->Areas->setCurrentRow(1);
     QCOMPARE(k->Coord_Total->text(), QString("5000"));
-  }
-
-  void trocarDeSubPaginaReconstroiALista() {
-    w->Ano(3, 2);
-    w->Ano(4, 2);
-    o->FormasEntrada->setCurrentWidget(o->Visual);
-    o->FormasEntrada->setCurrentWidget(o->Coordenadas);
-    QCOMPARE(k->Areas->count(), 2);
-    QCOMPARE(k->Areas->item(1)->text(), QString("D2"));
   }
 
  private:

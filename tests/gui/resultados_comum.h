@@ -5,6 +5,7 @@
 
 #include "ajudante.h"
 #include "gui/results/modelo_grade.h"
+#include "gui/results/painel_anos.h"
 
 inline QByteArray le_arquivo(const QString& caminho) {
   QFile f(caminho);
@@ -93,4 +94,10 @@ inline void clica_celula_inteira(QTableView* vista, int c, int r) {
   const QModelIndex i = vista->model()->index(r, c);
   vista->scrollTo(i);
   QTest::mouseClick(vista->viewport(), Qt::LeftButton, Qt::NoModifier, vista->visualRect(i).center());
+}
+
+// Clicks the year at `linha` of an open year chooser.
+inline void escolhe(PainelAnos* anos, int linha) {
+  QListWidget* lista = anos->Esc_Ano_Projetado;
+  QTest::mouseClick(lista->viewport(), Qt::LeftButton, Qt::NoModifier, lista->visualItemRect(lista->item(linha)).center());
 }
