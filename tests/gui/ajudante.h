@@ -1,7 +1,6 @@
 // What the window tests share: a fresh program in a temporary work folder, a
-// user who answers the modal dialogs, and mouse work on the sheet; and all
-// a window test touches, the program's windows and the widgets they are
-// made of.
+// user who answers the modal dialogs, mouse work on the sheet, and the
+// headers of the windows and widgets a test touches.
 #pragma once
 
 #include <QtTest>

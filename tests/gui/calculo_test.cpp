@@ -1,5 +1,5 @@
-// From an imported worksheet to "Calcular": the import, the window's caption,
-// the checklist and the results window brought forward.
+// An imported worksheet and a refused "Calcular"; the accepted one is the
+// results windows' tests'.
 #include "ajudante.h"
 
 class TesteCalculo : public TesteJanelas {
@@ -17,16 +17,6 @@ class TesteCalculo : public TesteJanelas {
     QCOMPARE(o->modelo->indice(3, 1).data().toString(), QString("1991"));
     QVERIFY(o->Processa->isEnabled());
     QCOMPARE(o->Configuracao->AnoProj->text(), QString("2010"));
-  }
-
-  void calcularTrazAJanelaDoMetodo() {
-    o->Processa->click();
-    QVERIFY2(d->caixas.isEmpty(), qPrintable(d->ultimo_texto()));
-    QMdiSubWindow* simples = princ->subjanela(p->app->simples);
-    QCOMPARE(princ->mdi->activeSubWindow(), simples);
-    QVERIFY(simples->isMaximized());
-    QVERIFY(!princ->Progressao->isVisible());
-    QVERIFY(!p->app->sis.simples.DadosSaida.le(3, 3).empty());
   }
 
   void calcularRecusadoMostraAMensagem() {

@@ -11,13 +11,10 @@ class TesteEdicao : public TesteJanelas {
   }
 
  private slots:
-  void cliqueMostraEnderecoETexto() {
+  void cliqueMostraACelulaDuploCliqueEEnterLevamAoCampo() {
     QCOMPARE(o->Cruz->text(), QString("C5"));
     QCOMPARE(o->Celula->text(), QString("antigo"));
     QCOMPARE(situacao(), QString("Use duplo-clique para editar o conteúdo da célula atual"));
-  }
-
-  void duploCliqueEEnterLevamAoCampo() {
     QTest::mouseDClick(o->DadosEntrada->viewport(), Qt::LeftButton, {},
                        o->DadosEntrada->visualRect(o->modelo->indice(3, 5)).center());
     QVERIFY(o->Celula->hasFocus());

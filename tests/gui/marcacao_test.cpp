@@ -59,7 +59,7 @@ class TesteMarcacao : public TesteJanelas {
     QCOMPARE(w->TotalPrincipal, 1234567);
   }
 
-  void checklistHabilitaCalcularEQuartisNosDoisLugares() {
+  void checklistHabilitaCalcularEQuartisQueSeguemUmAoOutro() {
     auto habilitados = [this] {
       return QList<bool>{o->Processa->isEnabled(), o->MetodoQuartis->isEnabled(),
                          princ->acao("Calcular1")->isEnabled(), princ->acao("Quartis1")->isEnabled()};
@@ -76,6 +76,11 @@ class TesteMarcacao : public TesteJanelas {
     p->app->executa([this] { w->Dados(2, 4, 4, 9); });
     QCOMPARE(o->Observacoes->toPlainText(), QString());
     QCOMPARE(habilitados(), todos);
+    // Quartis of the menu and of the sheet follow each other.
+    princ->acao("Quartis1")->trigger();
+    QVERIFY(o->MetodoQuartis->isChecked());
+    QTest::mouseClick(o->MetodoQuartis, Qt::LeftButton);
+    QVERIFY(!princ->acao("Quartis1")->isChecked());
     // Block mode asks for a secondary line.
     o->Configuracao->DoDo_bloco->click();
     QVERIFY(!o->Observacoes->toPlainText().isEmpty());

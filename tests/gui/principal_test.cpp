@@ -48,21 +48,6 @@ class TestePrincipal : public TesteJanelas {
     QCOMPARE(pelo_menu, pelo_botao);
   }
 
-  void quartisDoMenuEDaPlanilhaSeguemUmAOutro() {
-    QAction* quartis = princ->acao("Quartis1");
-    p->app->executa([this] {
-      w->Ano(1, 1);
-      w->Ano(2, 1);
-      w->Principal(1, 2, 2, 2);
-      w->Cancelar_TotalClick();
-      w->Dados(1, 3, 2, 4);
-    });
-    quartis->trigger();
-    QVERIFY(o->MetodoQuartis->isChecked());
-    QTest::mouseClick(o->MetodoQuartis, Qt::LeftButton);
-    QVERIFY(!quartis->isChecked());
-  }
-
   void fecharPerguntaESoFechaComSim() {
     d->respostas = {QMessageBox::No};
     QVERIFY(!princ->close());

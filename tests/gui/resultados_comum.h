@@ -1,6 +1,5 @@
-// What the results windows' tests share: a worksheet imported and calculated
-// through the windows, the same worksheet calculated by zivu-cli, and the
-// texts of files and of the cells the views show.
+// What the results windows' tests share: a worksheet calculated through the
+// windows and by zivu-cli, and the texts of files and of the views' cells.
 #pragma once
 
 #include "ajudante.h"
@@ -29,8 +28,7 @@ inline QString roda_cli(const QString& planilha, const QString& pasta, const QSt
   return QString::fromUtf8(cli.readAllStandardOutput());
 }
 
-// The observations as zivu-cli prints them after its status line: ended by
-// a line feed.
+// The observations zivu-cli prints after its status line, and the window's.
 inline QString observacoes_cli(const QString& saida) { return saida.mid(saida.indexOf('\n') + 1); }
 inline QString como_cli(QString obs) { return obs.endsWith('\n') ? obs : obs + '\n'; }
 
@@ -52,9 +50,8 @@ inline QString na_vista(const QTableView* vista, int c, int r) {
   return m->indice(c, r).data().toString();
 }
 
-// The first differing cell between a view and a per-year file over the
-// file's lines, or an empty text when they agree. The files' accented
-// letters are all in the Latin-1 part of their code page.
+// The first cell where a view and a per-year file differ, or "" (the files'
+// accented letters are all in the Latin-1 part of their code page).
 inline QString difere_do_arquivo(const QTableView* vista, const QByteArray& arquivo) {
   const int linhas = static_cast<int>(arquivo.count('\n'));
   for (int r = 1; r <= linhas; ++r) {
@@ -77,8 +74,7 @@ inline QStringList arquivos_diferentes(const QString& pasta_cli, const QString& 
   return diferentes;
 }
 
-// Imports a worksheet with the sheet's "Importar" button, chooses the method
-// and clicks "Calcular".
+// "Importar" on the sheet, the method, "Calcular".
 inline void importa_e_calcula(Programa& p, Dialogos& d, const QString& planilha, bool quartis) {
   p.mostra_planilha();
   TOrigem* o = p.origem();

@@ -1,7 +1,5 @@
-// "DoDo simples" driven through its windows: the calculation from the sheet,
-// the grids and observations shown against zivu-cli's files, the year
-// chooser, the adjustment, exports, copy, print, the files for other systems
-// and the main menu's items by page.
+// "DoDo simples" through its windows: what it shows and writes against
+// zivu-cli's files, the years, exports, copy, print and the menus by page.
 #include "resultados_comum.h"
 
 class TesteSimples : public TesteJanelas {
@@ -43,8 +41,7 @@ class TesteSimples : public TesteJanelas {
     QCOMPARE(d->caixas.size(), 1);
     QVERIFY(d->filtros_vistos.isEmpty());
     QVERIFY(s->Adaptar->isEnabled());
-    // Yes: adjusted first, and the button goes off; a name without
-    // extension gets ".CSV".
+    // Yes: adjusted first; a name without extension gets ".CSV".
     d->respostas = {QMessageBox::Yes};
     d->arquivos = {p->pasta.filePath("trad")};
     s->DoDo_Tradutor->click();
@@ -101,7 +98,6 @@ class TesteSimples : public TesteJanelas {
     s->Unir_resultados->click();
     roda_cli(planilha, cli + "/vardex", {"--vardex", cli + "/vardex/v.csv"});
     QCOMPARE(le_arquivo(p->pasta.filePath("unidos.csv")), le_arquivo(cli + "/vardex/v.csv"));
-    QCOMPARE(s->Ano_Projetado->toolTip(), QString("2005"));
   }
 
   void colarECriarDeixamAJanelaComoONucleo() {
@@ -120,7 +116,6 @@ class TesteSimples : public TesteJanelas {
     o->Criar->click();
     QVERIFY(!s->Adaptar->isEnabled());
     QCOMPARE(na_vista(s->DadosSaida, 3, 3), QString());
-    QCOMPARE(na_vista(s->DadosVariaveis, 3, 3), QString());
   }
 
   void exportaCopiaEImprime() {
