@@ -41,10 +41,7 @@ void Dialogos::verifica() {
     });
   } else if (auto* impressao = qobject_cast<QPrintDialog*>(w)) {
     ++impressoes;
-    if (cancela_impressao)
-      impressao->reject();
-    else
-      impressao->accept();
+    cancela_impressao ? impressao->reject() : impressao->accept();
   } else if (auto* dlg = qobject_cast<QDialog*>(w)) {
     outros.append(dlg->objectName());
     if (auto* fechar = dlg->findChild<QAbstractButton*>("FechaSobre"))

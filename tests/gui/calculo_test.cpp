@@ -1,5 +1,5 @@
-// An imported worksheet and a refused "Calcular"; the accepted one is the
-// results windows' tests'.
+// Importing through the sheet's bar, and a refused "Calcular" (accepted ones
+// are driven by the results windows' tests).
 #include "ajudante.h"
 
 class TesteCalculo : public TesteJanelas {

@@ -175,11 +175,12 @@ class TestePrincipal : public TesteJanelas {
   // clipboard (`antes_`: the same before it).
   QString efeito(const std::function<void()>& comando) {
     QFETCH(QRect, selecao);
+    QFETCH(QString, item);
     p->imprime_em_pdf("planilha.pdf");
     QApplication::clipboard()->setText("x\ty");
     p->app->executa([this] {
       for (int r = 1; r <= 8; ++r)
-        for (int c = 1; c <= 6; ++c) w->DadosEntrada.escreve(c, r, r == 1 ? std::to_string(1990 + c) : std::to_string(r * c));
+        for (int c = 1; c <= 6; ++c) w->DadosEntrada.escreve(c, r, std::to_string(r == 1 ? 1990 + c : r * c));
       w->UltimaColuna = 6;
       w->UltimaLinha = 8;
       w->LinhaAnoInicialChange("1");
@@ -189,7 +190,6 @@ class TestePrincipal : public TesteJanelas {
       w->Cancelar_TotalClick();
     });
     seleciona(o->DadosEntrada, selecao.left(), selecao.top(), selecao.right(), selecao.bottom());
-    QFETCH(QString, item);
     QFile::copy(ZIVU_EXEMPLOS "/dodo_geral.csv", p->pasta.filePath("entrada.csv"));
     d->arquivos = {p->pasta.filePath(item == "Importar1" ? "entrada.csv" : "saida.csv")};
     antes_ = na_tela();

@@ -95,5 +95,5 @@ inline void clica_celula_inteira(QTableView* vista, int c, int r) {
 // Clicks the year at `linha` of an open year chooser.
 inline void escolhe(PainelAnos* anos, int linha) {
   QListWidget* lista = anos->Esc_Ano_Projetado;
-  QTest::mouseClick(lista->viewport(), Qt::LeftButton, Qt::NoModifier, lista->visualItemRect(lista->item(linha)).center());
+  QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, lista->visualItemRect(lista->item(linha)).center());
 }

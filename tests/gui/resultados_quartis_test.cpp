@@ -82,7 +82,8 @@ class TesteQuartis : public TesteJanelas {
 
     // Colours: the class headers and labels, the quartiles' title row; the
     // corner and the totals header keep the grid's own.
-    const QColor preto(0, 0, 0), cinza(128, 128, 128), vermelho(255, 0, 0), botao = e->palette().color(QPalette::Button);
+    const QColor preto(0, 0, 0), cinza(128, 128, 128), vermelho(255, 0, 0);
+    const QColor botao = e->palette().color(QPalette::Button);
     const QList<std::tuple<int, int, QColor>> fundos{
         {1, 0, preto},     {3, 0, preto},     {5, 0, preto},     {2, 0, cinza},     {4, 0, cinza},
         {0, 1, preto},     {0, 2, preto},     {0, 5, preto},     {0, 6, preto},     {0, 3, cinza},
@@ -221,7 +222,7 @@ class TesteQuartis : public TesteJanelas {
     QCOMPARE(d->filtros_vistos.size(), 1);
   }
 
-  void segundoCalculoEColarDeixamAJanelaComoONucleo() {
+  void segundoCalculoVoltaAoUltimoAnoERecusaMostraAJanela() {
     importa_e_calcula(*p, *d, exemplo("anos_intermediarios.csv"), true);
     q->Ficha_Quartis->setCurrentWidget(q->Estatisticas);
     q->Ano_Projetado->click();
@@ -239,12 +240,8 @@ class TesteQuartis : public TesteJanelas {
     QCOMPARE(na_vista(q->Tab_Uniao, 9, 0), QString("2005"));
     QCOMPARE(q->Anos->Esc_Ano_Projetado->currentRow(), 4);
 
-    p->mostra_planilha();
-    QApplication::clipboard()->setText("1");
-    o->Colar->click();
-    QVERIFY(!q->Adaptar->isEnabled());
-
     // Refused parameters: the message, and the window still comes forward.
+    p->mostra_planilha();
     w->cfg.Div_habitantes.assign(1, '0');
     o->Processa->click();
     QCOMPARE(d->caixas.size(), 1);
