@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QChartView>
+#include <QComboBox>
 #include <QTabWidget>
 #include <QListWidget>
 #include <QMdiArea>
@@ -25,6 +26,8 @@
 #include "gui/app/princ.h"
 #include "gui/results/avaliacao_comando.h"
 #include "gui/results/avaliacao_pagina.h"
+#include "gui/results/grafico_quartis.h"
+#include "gui/results/graficos_pagina.h"
 #include "gui/results/painel_anos.h"
 #include "gui/results/quartis_janela.h"
 #include "gui/results/relatorio_botao.h"
@@ -190,6 +193,44 @@ void BM_Avaliar_Simples(benchmark::State& state) {
 }
 BENCHMARK(BM_Avaliar_Simples)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The chart pages: from the results page to the chart page with its chart
+// drawn and painted (simple: Evolução of the first block, Taxas of all
+// areas, Antes e depois; quartile: the data area on the track bar).
+void BM_Grafico_Simples(benchmark::State& state) {
+  auto app = abre(false, 1);
+  app->origem->Processa->click();
+  TSimples* s = app->simples;
+  s->Graficos->Tipo_Grafico->setCurrentIndex(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    s->Ficha_Simples->setCurrentWidget(s->Resultados);
+    QApplication::processEvents();
+    state.ResumeTiming();
+    s->Ficha_Simples->setCurrentWidget(s->Graficos);
+    s->Graficos->Grafico->viewport()->repaint();
+  }
+  if (s->Graficos->Grafico->chart()->series().isEmpty()) state.SkipWithError("gráfico vazio");
+}
+BENCHMARK(BM_Grafico_Simples)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Grafico_Quartis(benchmark::State& state) {
+  auto app = abre(true, 1);
+  app->origem->Processa->click();
+  TQuartis* q = app->quartis;
+  for (auto _ : state) {
+    state.PauseTiming();
+    q->Ficha_Quartis->setCurrentWidget(q->Tab_Partida);
+    QApplication::processEvents();
+    state.ResumeTiming();
+    // Another data area each time, so the chart is drawn again.
+    app->sis.quartis.Sel_Area.posicao = app->sis.quartis.Sel_Area.posicao % 25 + 1;
+    q->Ficha_Quartis->setCurrentWidget(q->Grafico);
+    q->Grafico->Grafico->viewport()->repaint();
+  }
+  if (q->Grafico->Grafico->chart()->series().isEmpty()) state.SkipWithError("gráfico vazio");
+}
+BENCHMARK(BM_Grafico_Quartis)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // "Relatório" of the run shown, both files with their charts: the page and
 // the PDF.
 void relatorio(Aplicacao& app, bool quartis, benchmark::State& state) {
@@ -203,6 +244,31 @@ void relatorio(Aplicacao& app, bool quartis, benchmark::State& state) {
     else grava_seguro(pasta + "relatorio.pdf", std::string_view(pdf->constData(), static_cast<size_t>(pdf->size())));
   }
 }
+
+// The report's charts alone, as SVG: the part of the report they take.
+void BM_Graficos_Relatorio(benchmark::State& state) {
+  const bool quartis = state.range(0) != 0;
+  auto app = abre(quartis, 1);
+  app->origem->Processa->click();
+  size_t bytes = 0;
+  for (auto _ : state) {
+    bytes = 0;
+    for (const auto& g : graficos_do_relatorio(*app, quartis)) bytes += g.svg.size();
+  }
+  state.counters["svg_kB"] = static_cast<double>(bytes) / 1024;
+}
+BENCHMARK(BM_Graficos_Relatorio)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The page alone, with its charts: what "Relatório" does for an HTML file.
+void BM_Relatorio_HTML_Simples(benchmark::State& state) {
+  auto app = abre(false, 1);
+  app->origem->Processa->click();
+  const std::string pasta = pasta_bench(kPasta);
+  for (auto _ : state)
+    if (!Grava_Relatorio(app->sis, false, pasta + "relatorio.html", graficos_do_relatorio(*app, false)))
+      state.SkipWithError("sem relatório");
+}
+BENCHMARK(BM_Relatorio_HTML_Simples)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Relatorio_Simples(benchmark::State& state) {
   auto app = abre(false, 1);

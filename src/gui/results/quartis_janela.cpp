@@ -25,6 +25,7 @@
 #include "core/worksheet/sistema.h"
 #include "gui/app/contexto.h"
 #include "gui/results/botoes_resultado.h"
+#include "gui/results/grafico_quartis.h"
 #include "gui/results/modelo_grade.h"
 #include "gui/results/painel_anos.h"
 #include "gui/results/relatorio_botao.h"
@@ -119,10 +120,23 @@ TQuartis::TQuartis(Contexto& app) : app_(app) {
   Ficha_Quartis->addTab(Excecoes, "Exceções");
   Ficha_Quartis->addTab(RUniao, "Resultado");
   Ficha_Quartis->addTab(DUniao, "Descrição");
+  Grafico = new PaginaGraficoQuartis(app_);
+  Ficha_Quartis->addTab(Grafico, "Gráfico");
+  // The record of a point clicked, selected in the page the core now shows.
+  connect(Grafico, &PaginaGraficoQuartis::registro_escolhido, this, [this](int linha, bool excecao) {
+    Ficha_Quartis->setCurrentIndex(static_cast<int>(app_.sis.quartis.pagina));
+    auto* t = excecao ? Tab_excecoes : static_cast<QTableView*>(pilha_partida->currentWidget());
+    const QModelIndex i = static_cast<const ModeloGrade*>(t->model())->indice(1, linha);
+    if (!i.isValid()) return;
+    t->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    t->scrollTo(i);
+  });
   Ficha_Quartis->setCurrentWidget(Tab_Partida);
   Ficha_Quartis->setCornerWidget(botao_relatorio(app_, true, Ficha_Quartis));
   connect(Ficha_Quartis, &QTabWidget::currentChanged, this, [this](int i) {
-    comando([this, i] { zivu::mostra_pagina(app_.sis, static_cast<PaginaQuartis>(i)); });
+    // The chart page is the window's own: the core keeps the page left.
+    if (Ficha_Quartis->widget(i) != Grafico)
+      comando([this, i] { zivu::mostra_pagina(app_.sis, static_cast<PaginaQuartis>(i)); });
   });
 }
 
@@ -342,7 +356,10 @@ void TQuartis::exporta_paginas_visiveis() {
   if (Excecoes->isVisible()) zivu::Exportar_excClick(sis);
 }
 
-void TQuartis::Imprimir1Click() { imprime(static_cast<PaginaQuartis>(Ficha_Quartis->currentIndex())); }
+void TQuartis::Imprimir1Click() {
+  if (Ficha_Quartis->currentWidget() == Grafico) return Grafico->imprime();
+  imprime(static_cast<PaginaQuartis>(Ficha_Quartis->currentIndex()));
+}
 
 void TQuartis::showEvent(QShowEvent* evento) {
   QWidget::showEvent(evento);
@@ -399,6 +416,7 @@ void TQuartis::atualiza() {
   Anos->atualiza(q.Esc_Ano_Projetado, q.Esc_Ano_Projetado_indice, q.Anos_visivel);
 
   const int pagina_core = static_cast<int>(q.pagina);
-  if (Ficha_Quartis->currentIndex() != pagina_core) Ficha_Quartis->setCurrentIndex(pagina_core);
+  if (Ficha_Quartis->currentIndex() != pagina_core && Ficha_Quartis->currentWidget() != Grafico)
+    Ficha_Quartis->setCurrentIndex(pagina_core);
   sincroniza_celulas();
 }

@@ -16,6 +16,7 @@
 class Contexto;
 class ModeloGrade;
 class PainelAnos;
+class PaginaGraficoQuartis;
 class QCheckBox;
 class QPushButton;
 class QRadioButton;
@@ -76,6 +77,9 @@ class TQuartis : public QWidget {
   QPushButton *Adaptar, *DoDo_Tradutor, *DoDo_Vardex, *Unir_resultados;
   QTableView *Tab_Uniao, *Tab_DUniao;
   ModeloGrade *modelo_uniao, *modelo_duniao;
+
+  // "Gráfico", after the pages of the original window.
+  PaginaGraficoQuartis* Grafico;
 
   // The grid and title a page prints; no grid for the adjustment table.
   std::pair<const zivu::Grade*, std::string> impressao(zivu::PaginaQuartis pagina) const;

@@ -17,6 +17,8 @@
 #include "core/worksheet/sistema.h"
 #include "gui/app/contexto.h"
 #include "gui/results/botoes_resultado.h"
+#include "gui/results/grafico_quartis.h"
+#include "gui/results/graficos_pagina.h"
 
 namespace {
 
@@ -25,8 +27,19 @@ constexpr int kLarguraGrafico = 640;
 
 }  // namespace
 
-// The results windows have no chart page yet.
-std::vector<zivu::GraficoRelatorio> graficos_do_relatorio(Contexto&, bool) { return {}; }
+// From the window's chart page, with its choices; a page of its own when the
+// window is not at hand.
+std::vector<zivu::GraficoRelatorio> graficos_do_relatorio(Contexto& app, bool quartis) {
+  QWidget* principal = app.janela_principal;
+  if (quartis) {
+    auto* pagina = principal ? principal->findChild<PaginaGraficoQuartis*>() : nullptr;
+    if (pagina) return pagina->graficos_para_relatorio();
+    return PaginaGraficoQuartis(app).graficos_para_relatorio();
+  }
+  auto* pagina = principal ? principal->findChild<PaginaGraficos*>() : nullptr;
+  if (pagina) return pagina->graficos_para_relatorio();
+  return PaginaGraficos(app).graficos_para_relatorio();
+}
 
 QPushButton* botao_relatorio(Contexto& app, bool quartis, QWidget* pai) {
   QPushButton* b = botao_negrito("Relatório", "Relatorio", pai, "Grava o relatório do cálculo (página HTML ou PDF)");

@@ -22,6 +22,7 @@
 #include "gui/app/contexto.h"
 #include "gui/results/avaliacao_comando.h"
 #include "gui/results/botoes_resultado.h"
+#include "gui/results/graficos_pagina.h"
 #include "gui/results/modelo_grade.h"
 #include "gui/results/painel_anos.h"
 #include "gui/worksheet/widgets.h"
@@ -65,6 +66,8 @@ TSimples::TSimples(Contexto& app) : app_(app) {
   Ficha_Simples->addTab(Resultados, "&Resultados");
   Ficha_Simples->addTab(Variaveis, "&Variáveis");
   Ficha_Simples->addTab(Observacoes, "&Observações");
+  Graficos = new PaginaGraficos(app_);
+  Ficha_Simples->addTab(Graficos, "Gráficos");
   Ficha_Simples->setCurrentIndex(kResultados);
   new ComandosAvaliacao(app_, Ficha_Simples);
   connect(Ficha_Simples, &QTabWidget::currentChanged, this, [this](int i) {
@@ -182,6 +185,8 @@ void TSimples::Imprimir1Click() {
   if (Ficha_Simples->currentWidget() == Resultados) imprime(app_.sis.simples.DadosSaida, zivu::kTituloImpRes);
   else if (Ficha_Simples->currentWidget() == Variaveis)
     imprime(app_.sis.simples.DadosVariaveis, zivu::kTituloImpVar);
+  else if (Ficha_Simples->currentWidget() == Graficos)
+    Graficos->imprime();
 }
 
 void TSimples::showEvent(QShowEvent* evento) {

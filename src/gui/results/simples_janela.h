@@ -10,6 +10,7 @@
 
 class Contexto;
 class ModeloGrade;
+class PaginaGraficos;
 class PainelAnos;
 class QPushButton;
 class QTabWidget;
@@ -46,6 +47,9 @@ class TSimples : public QWidget {
   ModeloGrade* modelo_variaveis;
 
   QTextEdit* Texto_Obs;
+
+  // "Gráficos", after the pages of the original window.
+  PaginaGraficos* Graficos;
 
   // Main menu: "Exportar" runs the exports of the pages showing; "Copiar"
   // and "Imprimir" act on the grid of the page in front.
