@@ -4,6 +4,7 @@
 #   share/derova-zivu/DoDo.html  the help manual: the help window looks for it
 #                                beside the executable (a build tree), then in
 #                                ../share/derova-zivu/ from it
+#   share/derova-zivu/graficos   the manual's pictures of the charts
 #   share/derova-zivu/examples   sample worksheets and a configuration file
 #   share/man/man1               zivu.1.gz, zivu-cli.1.gz
 #   share/applications, share/icons/hicolor/scalable/apps, share/metainfo
@@ -23,6 +24,9 @@ if(TARGET zivu)
 endif()
 
 install(FILES ${ZIVU_FONTE}/docs/DoDo.html DESTINATION ${CMAKE_INSTALL_DATADIR}/derova-zivu)
+# The manual's pictures of the charts, in the folder its pages name.
+file(GLOB ZIVU_FIGURAS_MANUAL CONFIGURE_DEPENDS ${ZIVU_FONTE}/docs/graficos/*.png)
+install(FILES ${ZIVU_FIGURAS_MANUAL} DESTINATION ${CMAKE_INSTALL_DATADIR}/derova-zivu/graficos)
 
 file(GLOB ZIVU_EXEMPLOS CONFIGURE_DEPENDS ${ZIVU_FONTE}/examples/*.csv ${ZIVU_FONTE}/examples/*.cfg)
 install(FILES ${ZIVU_EXEMPLOS} DESTINATION ${CMAKE_INSTALL_DATADIR}/derova-zivu/examples)
