@@ -146,8 +146,10 @@ class TesteGraficos : public TesteJanelas {
     }
     QCOMPARE(cores.size(), qsizetype(dados.series.size()));
 
-    // A point of the first cell: its record selected in "Tabela de Partida".
-    g->clica_ponto(0, 0);
+    // A click on a point of the first cell: its record selected in "Tabela de Partida".
+    const QPointF ponto(dados.series[0].pontos[0].x, dados.series[0].pontos[0].y);
+    const QPointF na_cena = c->mapToScene(c->mapToPosition(ponto, c->series().at(0)));
+    QTest::mouseClick(g->Grafico->viewport(), Qt::LeftButton, {}, g->Grafico->mapFromScene(na_cena));
     QCOMPARE(q->Ficha_Quartis->currentWidget(), q->Tab_Partida);
     const int registro = dados.series[0].indices[0];
     QCOMPARE(q->Tab_Quartil->currentIndex().row() + 1, registro + 1);

@@ -77,21 +77,23 @@ void PaginaGraficoQuartis::desenha() {
   chave_ = chave_quartis(app_.sis);
   dados_ = zivu::Grafico_Quartis(app_.sis);
   QChart* c = desenha_quartis(dados_);
-  // A click lands on a series; the point is the nearest on screen.
+  // A click lands on a series; the point is the nearest on screen of all
+  // the classes, as the points of one may hide another's.
   const QList<QAbstractSeries*> series = c->series();
   for (size_t s = 0; s < dados_.series.size(); ++s) {
     auto* linha = static_cast<QLineSeries*>(series[static_cast<qsizetype>(s)]);
-    connect(linha, &QLineSeries::clicked, this, [this, c, linha, s](const QPointF& ponto) {
+    connect(linha, &QLineSeries::clicked, this, [this, c, linha](const QPointF& ponto) {
       const QPointF alvo = c->mapToPosition(ponto, linha);
-      size_t melhor = 0;
+      size_t serie = 0, melhor = 0;
       double distancia = std::numeric_limits<double>::infinity();
-      const std::vector<zivu::Ponto>& p = dados_.series[s].pontos;
-      for (size_t i = 0; i < p.size(); ++i) {
-        const QPointF d = c->mapToPosition(QPointF(p[i].x, p[i].y), linha) - alvo;
-        const double q = QPointF::dotProduct(d, d);
-        if (q < distancia) distancia = q, melhor = i;
-      }
-      clica_ponto(s, melhor);
+      for (size_t k = 0; k < dados_.series.size(); ++k)
+        for (size_t i = 0; i < dados_.series[k].pontos.size(); ++i) {
+          const zivu::Ponto& p = dados_.series[k].pontos[i];
+          const QPointF d = c->mapToPosition(QPointF(p.x, p.y), linha) - alvo;
+          const double q = QPointF::dotProduct(d, d);
+          if (q < distancia) distancia = q, serie = k, melhor = i;
+        }
+      clica_ponto(serie, melhor);
     });
   }
   QChart* anterior = Grafico->chart();
