@@ -93,6 +93,8 @@ PaginaGraficos::PaginaGraficos(Contexto& app) : app_(app) {
   Grafico->setRenderHint(QPainter::Antialiasing);
   Omitidas = new QListWidget(divisor);
   Omitidas->setObjectName("Omitidas");
+  // Thousands of lines when a run went wrong: one height for all, not each measured.
+  Omitidas->setUniformItemSizes(true);
   Omitidas->setToolTip("Áreas fora do gráfico: a escala logarítmica não mostra zero nem valor negativo");
   divisor->addWidget(Grafico);
   divisor->addWidget(Omitidas);
