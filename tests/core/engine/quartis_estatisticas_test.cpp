@@ -4,6 +4,7 @@
 #include "core/engine/quartis_calculo.h"
 #include "core/results/quartis_comandos.h"
 
+#include <functional>
 #include <tuple>
 
 namespace zivu::teste {
@@ -25,117 +26,48 @@ class QuartisEstatisticas : public ::testing::Test {
   const Grade& e() { return a.q().Tab_Estatisticas; }
 };
 
-TEST_F(QuartisEstatisticas, TenRecordsGiveQuartilePositionsTwoFourSix) {
+// Area 1: ten records give quartile positions 2, 4 and 6 (Q 220, 440, 660);
+// population classes of 3, 2, 2 and 3 records; the rates equal to T1 are in
+// "T <= Q1 (T<0)", the zero rate above a negative T1 in the third column.
+// The description lists the records group by group, a negative projection
+// with the sign in front of its negative rate; the quartile rows are marked
+// in both ordered grids.
+// Area 2: fewer than four records, positions 10, 10 and 10; -5.17 and -0.95
+// lie above T2 = T1 and no rule counts them: they are listed under group 1.
+// Area 4 with threshold 1: no counted record leaves the percentages empty.
+TEST_F(QuartisEstatisticas, PagesOfThreeAreas) {
   ASSERT_TRUE(area(1));
-  EXPECT_EQ(a.q().Sel_Area.hint, "Área 1 - A");
-  EXPECT_EQ(e().cel(2, 12), "Posições 2, 4 e 6");
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 13, 1), (V{"Q1 =", "220", "T1 =", "-5.80317407861738", "", ""}));
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 14, 1), (V{"Q2 =", "440", "T2 =", "0", "", ""}));
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 15, 1), (V{"Q3 =", "660", "T3 =", "0.9576582776887", "", ""}));
-
-  // Population classes of 3, 2, 2 and 3 records; the rates equal to T1 are
-  // in "T <= Q1 (T<0)", the zero rate above a negative T1 in the third column.
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 1), (V{"0 <= P00", "0", "3", "0", "0", "0", "3"}));
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 2), (V{"e <= Q1", "0", "30", "0", "0", "0", "30"}));
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 3), (V{"Q1 < P00", "0", "1", "0", "1", "0", "2"}));
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 5), (V{"Q2 < P00", "0", "0", "0", "1", "1", "2"}));
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 7), (V{"Q3 < P00", "0", "0", "1", "1", "1", "3"}));
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 8), (V{"e < 1000", "0", "0", "10", "10", "10", "30"}));
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 9), (V{"Total Qt.", "0", "4", "1", "3", "2", ""}));
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 10), (V{"Total %", "0", "40", "10", "30", "20", ""}));
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 0, 1),
-            (V{"T <= Q1 (T>=0)", "T <= Q1 (T<0)", "Q1 < T <= Q2 (T>=0)", "Q2 < T <= Q3 (T>=0)",
-               "T > Q3 (T>=0)", "Totais Qt/%"}));
-  EXPECT_EQ(e().cel(1, 12), "Os quartis");
-  EXPECT_EQ(AmbienteQuartis::coluna(e(), 0)[12], "Mínimo");
-
-  // Quartile rows marked in both ordered grids.
-  EXPECT_EQ(AmbienteQuartis::coluna(a.q().Tab_quartil_ordem_pop, 0)[2], "3 - Q1");
-  EXPECT_EQ(AmbienteQuartis::coluna(a.q().Tab_quartil_ordem_tax, 0)[4], "5 - Q2");
-  EXPECT_EQ(AmbienteQuartis::coluna(a.q().Tab_quartil_ordem_pop, 0)[6], "7 - Q3");
-}
-
-TEST_F(QuartisEstatisticas, DescriptionListsTheRecordsGroupByGroup) {
-  ASSERT_TRUE(area(1));
-  const Grade& d = a.q().Tab_Descricao;
-  EXPECT_EQ(AmbienteQuartis::coluna(d, 5),
-            (V{"1b", "1d", "1g", "1i", "1f", "1a", "1j", "1c", "1h", "1e", "", "", "", "", ""}));
-  EXPECT_EQ(AmbienteQuartis::coluna(d, 1)[3], "7");
-  EXPECT_EQ(AmbienteQuartis::linha(d, 1),
-            (V{"1", "2", "1 - Bloco Um", "<vazio>", "<vazio>", "1b", "Area b", "20", "10", "-6.69670084631926", "0",
-               "-100"}));
-  // A negative projection: the sign goes in front of the negative rate.
-  EXPECT_EQ(AmbienteQuartis::linha(d, 4, 7), (V{"1000", "440", "-7.881837238746", "-120", "--22.8837835023239"}));
-  EXPECT_EQ(AmbienteQuartis::linha(d, 10, 10), (V{"1530", "9.09660785014497"}));
-}
-
-TEST_F(QuartisEstatisticas, FewerThanFourRecordsAndRatesNoRuleCounts) {
-  ASSERT_TRUE(area(2));
-  EXPECT_EQ(e().cel(2, 12), "Posições 10, 10 e 10");
-  // Class 0 holds only the first record, class 3 the rest; -5.17 and -0.95
-  // lie above T2 = T1 and are not counted.
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 1, 1), (V{"0", "0", "0", "0", "0", "0"}));
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 7, 1), (V{"0", "1", "0", "0", "0", "1"}));
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 8, 1), (V{"0", "100", "0", "0", "0", "100"}));
-  // Records no rule counts are listed under group 1.
-  const Grade& d = a.q().Tab_Descricao;
-  EXPECT_EQ(AmbienteQuartis::coluna(d, 1)[0], "1");
-  EXPECT_EQ(AmbienteQuartis::coluna(d, 1)[1], "1");
-  EXPECT_EQ(AmbienteQuartis::coluna(d, 1)[2], "17");
-  EXPECT_EQ(AmbienteQuartis::linha(d, 3, 5), (V{"2B", "Area B", "560", "200", "-9.7838692462488", "-160",
-                                               "--4.3647500209963"}));
-}
-
-TEST_F(QuartisEstatisticas, NoCountedRecordLeavesThePercentagesEmpty) {
+  std::string t = a.texto_estatisticas();
+  ASSERT_TRUE(area(2));  // moving the track bar removes the earlier marks
+  t += a.texto_estatisticas();
   a.o().cfg.Div_habitantes = "1";
   ASSERT_TRUE(area(4));
-  EXPECT_EQ(AmbienteQuartis::linha(e(), 1, 1), (V{"0", "0", "0", "0", "0", "0"}));
-  for (int r : {2, 4, 6, 8, 10}) EXPECT_EQ(AmbienteQuartis::linha(e(), r, 1), (V{"", "", "", "", "", ""})) << r;
-  EXPECT_EQ(e().cel(0, 8), "e < 1");
+  t += texto_grade("Tab_Estatisticas", e());
+  espera_dourado("quartis_estatisticas_areas.txt", t);
 }
 
-TEST_F(QuartisEstatisticas, AreaOfExceptionsOnlyKeepsThePreviousStatistics) {
+// Refusals keep the statistics shown before.
+TEST_F(QuartisEstatisticas, RefusalsKeepThePreviousStatistics) {
+  const std::tuple<std::function<void()>, int, const char*, const char*> casos[] = {
+      {[] {}, 3, "Não há registros que sofrem a divisão em quartis nesta área. (Área 3 - )", "Atenção!"},
+      {[this] { a.o().cfg.Div_habitantes = "0"; }, 1, "Valor divisório de habitantes deve ser maior que 0.",
+       "Erro"},
+      {[this] {
+         a.o().cfg.Div_habitantes = "1000";
+         a.o().CriarClick();
+       },
+       1, "Algum problema no cálculo. Tarefa cancelada.", "Erro!"}};
   ASSERT_TRUE(area(1));
-  EXPECT_FALSE(area(3));
-  ASSERT_EQ(a.plat.mensagens.size(), 1u);
-  EXPECT_EQ(a.plat.mensagens[0].texto, "Não há registros que sofrem a divisão em quartis nesta área. (Área 3 - )");
-  EXPECT_EQ(a.plat.mensagens[0].titulo, "Atenção!");
-  EXPECT_EQ(e().cel(2, 12), "Posições 2, 4 e 6");
-  EXPECT_FALSE(a.plat.espera);
-}
-
-TEST_F(QuartisEstatisticas, MovingTheTrackBarRemovesTheEarlierMarks) {
-  ASSERT_TRUE(area(1));
-  ASSERT_TRUE(area(2));
-  const V pop = AmbienteQuartis::coluna(a.q().Tab_quartil_ordem_pop, 0);
-  EXPECT_EQ(pop[2], "3");
-  EXPECT_EQ(pop[10], "11 - Q1 - Q2 - Q3");
-}
-
-TEST_F(QuartisEstatisticas, ThresholdNotAboveZeroComputesNothing) {
-  a.o().cfg.Div_habitantes = "0";
-  EXPECT_FALSE(area(1));
-  ASSERT_EQ(a.plat.mensagens.size(), 1u);
-  EXPECT_EQ(a.plat.mensagens[0].texto, "Valor divisório de habitantes deve ser maior que 0.");
-  EXPECT_EQ(a.plat.mensagens[0].titulo, "Erro");
-  EXPECT_EQ(e().cel(2, 12), "");
-}
-
-TEST_F(QuartisEstatisticas, NewTableAfterTheRunRefusesWithoutHarm) {
-  a.o().CriarClick();
-  EXPECT_FALSE(area(1));
-  ASSERT_EQ(a.plat.mensagens.size(), 1u);
-  EXPECT_EQ(a.plat.mensagens[0].texto, "Algum problema no cálculo. Tarefa cancelada.");
-  EXPECT_FALSE(a.plat.espera);
-}
-
-TEST(QuartisEstatisticasBlocos, HintNamesTheSecondaryLine) {
-  AmbienteQuartis a("quartis_blocos.csv");
-  ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2005"));
-  a.q().Sel_Area.posicao = 10;
-  ASSERT_TRUE(Sel_AreaChange(a.sis));
-  EXPECT_EQ(a.q().Sel_Area.hint, "Área 10 - Bloco 10");
-  EXPECT_EQ(a.q().Tab_Descricao.cel(10, 1), "280");
+  for (const auto& [altera, area_nova, texto, titulo] : casos) {
+    a.plat.mensagens.clear();
+    altera();
+    EXPECT_FALSE(area(area_nova));
+    ASSERT_EQ(a.plat.mensagens.size(), 1u);
+    EXPECT_EQ(a.plat.mensagens[0].texto, texto);
+    EXPECT_EQ(a.plat.mensagens[0].titulo, titulo);
+    EXPECT_EQ(e().cel(2, 12), "Posições 2, 4 e 6");
+    EXPECT_FALSE(a.plat.espera);
+  }
 }
 
 TEST_F(QuartisEstatisticas, ClickEnablesVerGrupoOnlyForCountCellsNotZero) {

@@ -1,5 +1,5 @@
-// Quartile year: records and exceptions, both orderings, the union and the
-// year's files.
+// Quartile year: records and exceptions, both orderings, the union, its
+// adjustment table and the year's files.
 #include <random>
 
 #include "core/engine/quartis_auxiliar.h"
@@ -10,49 +10,35 @@ namespace {
 
 using V = std::vector<std::string>;
 
-const char* const kProblema = "Algum problema no cálculo. Tarefa cancelada.";
-
-TEST(QuartisSeparacao, ThresholdSplitsRecordsFromExceptions) {
+// quartis_geral.csv, threshold 500: 499 inhabitants is a record, 500 an
+// exception; the row above the second area is blank ("2 - <vazio>"); "Iota",
+// written "2.000", projects negative and only its rate cell says "Erro".
+// Blocks never mix in either ordering; the union holds the records in
+// population order, then each block's exceptions, with masked rates. The
+// adjustment gives the whole -958 (sums 2443 and -185 against 1300) to the
+// largest of all blocks, the 690 of block 1.
+TEST(QuartisCalculo, GeneralWorksheet) {
   AmbienteQuartis a("quartis_geral.csv", "0.000");
   a.plat.situacoes.clear();
   a.sis.status("2005 ");
-  ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2005"));
-  const Quartis& q = a.q();
-  // Each step adds its word to the status text as it stands.
-  EXPECT_EQ(a.plat.situacoes, (V{"2005 ", "2005 Separando...", "2005 Separando...Ordenando..."}));
-
-  // 499 inhabitants is a record, 500 (the threshold) an exception.
-  ASSERT_EQ(q.Tab_Quartil.linhas(), 8);
-  EXPECT_EQ(AmbienteQuartis::linha(q.Tab_Quartil, 1),
-            (V{"1", "1 - Norte", "43", "Estado", "101", "Alfa", "300", "300", "0"}));
-  EXPECT_EQ(AmbienteQuartis::linha(q.Tab_Quartil, 4),
-            (V{"4", "1 - Norte", "43", "Estado", "106", "Zeta", "351", "499", "3.58081955108422"}));
-  // The row above the second area is blank: its label says so.
-  EXPECT_EQ(AmbienteQuartis::linha(q.Tab_Quartil, 5),
-            (V{"5", "2 - <vazio>", "43", "Estado", "201", "Eta", "50", "20", "-8.75564634445192"}));
-  EXPECT_EQ(q.AreaDoRegistro, (std::vector<int32_t>{0, 0, 0, 0, 1, 1, 1}));
-
-  ASSERT_EQ(q.Tab_excecoes.linhas(), 4);
-  EXPECT_EQ(AmbienteQuartis::linha(q.Tab_excecoes, 1),
-            (V{"1", "1 - Norte", "43", "Estado", "103", "Gama", "600", "660", "0.9576582776887", "690",
-               "0.892998907199627"}));
-  EXPECT_EQ(AmbienteQuartis::linha(q.Tab_excecoes, 2, 5),
-            (V{"Delta", "400", "500", "2.25651825635729", "550", "1.92448764914566"}));
-  // Written "2.000" on the sheet; a negative projection has no rate to a
-  // fractional power, and only that cell says so.
-  EXPECT_EQ(AmbienteQuartis::linha(q.Tab_excecoes, 3),
-            (V{"3", "2 - <vazio>", "43", "Estado", "203", "Iota", "2000", "500", "-12.9449436703876", "-250",
-               "Erro"}));
-  EXPECT_TRUE(a.plat.mensagens.empty());
-}
-
-TEST(QuartisSeparacao, TrackBarFollowsTheDataAreas) {
-  AmbienteQuartis a("quartis_geral.csv");
   a.q().Sel_Area.posicao = 5;
   ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2005"));
+  // Each step adds its word to the status text as it stands.
+  EXPECT_EQ(a.plat.situacoes, (V{"2005 ", "2005 Separando...", "2005 Separando...Ordenando..."}));
+  espera_dourado("quartis_geral_2005.txt", a.texto_ano("2005"));
+  EXPECT_EQ(a.q().Tab_Descricao.linhas(), a.q().Tab_Quartil.linhas());
+  EXPECT_EQ(a.q().pagina, PaginaQuartis::DUniao);
+  EXPECT_TRUE(a.plat.mensagens.empty());
+  // The track bar follows the data areas.
   EXPECT_TRUE(a.q().Sel_Area.habilitado);
   EXPECT_EQ(a.q().Sel_Area.maximo, 2);
   EXPECT_EQ(a.q().Sel_Area.posicao, 2);
+
+  // 2003: 36 months after September 2000, whatever the target year.
+  ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2003"));
+  EXPECT_EQ(a.q().Tab_excecoes.cel(10, 1), "1.49275739061074");
+  EXPECT_EQ(a.q().Tab_Uniao.cel(10, 1), "3.707");
+  EXPECT_EQ(a.q().Tab_Uniao.cel(10, 5), "1.49275739061074");
 
   a.o().AreasDados.resize(1);
   ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2005"));
@@ -61,7 +47,33 @@ TEST(QuartisSeparacao, TrackBarFollowsTheDataAreas) {
   EXPECT_EQ(a.q().Sel_Area.posicao, 1);
 }
 
-TEST(QuartisSeparacao, UncheckedIdentifiersAndSeparatorsInPopulations) {
+// Block 1 does not take the exceptions of blocks 10 and 11; each block
+// projects against its own line and total and is adjusted to it.
+TEST(QuartisCalculo, BlockWorksheet) {
+  AmbienteQuartis a("quartis_blocos.csv");
+  ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2005"));
+  espera_dourado("quartis_blocos_2005.txt", a.texto_ano("2005"));
+  a.q().Sel_Area.posicao = 10;
+  ASSERT_TRUE(Sel_AreaChange(a.sis));
+  EXPECT_EQ(a.q().Sel_Area.hint, "Área 10 - Bloco 10");
+  EXPECT_EQ(a.q().Tab_Descricao.cel(10, 1), "280");
+
+  // Fewer blocks afterwards: no row of the earlier table is left over.
+  a.o().AreasDados.resize(2);
+  ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2005"));
+  EXPECT_EQ(a.q().Tab_DUniao.linhas(), 3);
+
+  // Two trailing data areas without rows: no row is added after an empty
+  // label, so the last block's figures land on the row of the one before.
+  a.o().AreasDados.resize(4);
+  ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2005"));
+  ASSERT_EQ(a.q().Tab_DUniao.linhas(), 4);
+  const std::string apos = std::to_string(a.q().Tab_Uniao.linhas());
+  EXPECT_EQ(AmbienteQuartis::linha(a.q().Tab_DUniao, 3), (V{"4", "", "1600", "0", "0", "1600", apos}));
+  EXPECT_TRUE(AdaptarClick_Quartis(a.sis));
+}
+
+TEST(QuartisCalculo, SeparatorsInPopulationsAndUncheckedIdentifiers) {
   AmbienteQuartis a("quartis_estatisticas.csv");
   // The same population with a thousands separator gives the same record.
   a.o().DadosEntrada.cel(3, 4) = "5.00";
@@ -116,120 +128,78 @@ TEST(QuartisOrdenacao, IndicesMatchExchangingWholeRecords) {
   }
 }
 
-TEST(QuartisOrdenacao, BlocksNeverMixAndTheTwoOrdersAreIndependent) {
-  AmbienteQuartis a("quartis_geral.csv");
-  ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2005"));
-  const Quartis& q = a.q();
-  EXPECT_EQ(AmbienteQuartis::coluna(q.Tab_quartil_ordem_pop, 5),
-            (V{"Épsilon", "Beta", "Alfa", "Zeta", "Eta", "Teta", "Kapa"}));
-  EXPECT_EQ(AmbienteQuartis::coluna(q.Tab_quartil_ordem_tax, 5),
-            (V{"Beta", "Alfa", "Épsilon", "Zeta", "Teta", "Eta", "Kapa"}));
-  EXPECT_EQ(AmbienteQuartis::coluna(q.Tab_quartil_ordem_pop, 0), (V{"1", "2", "3", "4", "5", "6", "7"}));
-  EXPECT_EQ(AmbienteQuartis::linha(q.Tab_quartil_ordem_tax, 1, 1),
-            AmbienteQuartis::linha(q.Tab_Quartil, 2, 1));
-  EXPECT_EQ(q.Tab_Descricao.linhas(), q.Tab_Quartil.linhas());
-  EXPECT_EQ(q.Tab_Descricao.colunas(), 12);
-}
-
-TEST(QuartisUniao, RecordsInPopulationOrderThenTheBlocksExceptions) {
-  AmbienteQuartis a("quartis_geral.csv", "0.000");
-  ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2005"));
-  const Grade& u = a.q().Tab_Uniao;
-  ASSERT_EQ(u.linhas(), 11);
-  EXPECT_EQ(u.colunas(), 11);
-  EXPECT_EQ(AmbienteQuartis::linha(u, 1),
-            (V{"1", "1 - Norte", "43", "Estado", "105", "Épsilon", "100", "130", "2.6583631304232", "145",
-               "2.208"}));
-  EXPECT_EQ(AmbienteQuartis::coluna(u, 5),
-            (V{"Épsilon", "Beta", "Alfa", "Zeta", "Gama", "Delta", "Eta", "Teta", "Kapa", "Iota"}));
-  EXPECT_EQ(AmbienteQuartis::coluna(u, 0), (V{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
-  EXPECT_EQ(AmbienteQuartis::coluna(u, 9), (V{"145", "185", "300", "573", "690", "550", "5", "-50", "110", "-250"}));
-  // Masked rates of the records; the exceptions keep their plain texts.
-  EXPECT_EQ(AmbienteQuartis::coluna(u, 10), (V{"2.208", "-0.532", "0.000", "2.804", "0.892998907199627",
-                                              "1.92448764914566", "-24.214", "--12.945", "1.924", "Erro"}));
-  EXPECT_EQ(AmbienteQuartis::linha(u, 10, 1), AmbienteQuartis::linha(a.q().Tab_excecoes, 3, 1));
-  EXPECT_TRUE(a.q().Adaptar);
-  EXPECT_EQ(a.q().pagina, PaginaQuartis::DUniao);
-}
-
-TEST(QuartisUniao, BlockOneDoesNotTakeTheExceptionsOfBlocksTenAndEleven) {
-  AmbienteQuartis a("quartis_blocos.csv");
-  ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2005"));
-  const Grade& u = a.q().Tab_Uniao;
-  ASSERT_EQ(u.linhas(), 23);
-  for (int k = 1; k <= 11; ++k) {
-    const std::string rotulo = std::to_string(k) + " - Bloco " + std::to_string(k);
-    EXPECT_EQ(u.cel(1, 2 * k - 1), rotulo);
-    EXPECT_EQ(u.cel(4, 2 * k - 1), std::to_string(k) + "01");
-    EXPECT_EQ(u.cel(1, 2 * k), rotulo);
-    EXPECT_EQ(u.cel(4, 2 * k), std::to_string(k) + "02");
+// A union of one block with the projected populations given.
+void uniao_de_um_bloco(Quartis& q, const std::vector<std::string>& valores) {
+  q.Tab_Uniao.limpa();
+  q.Tab_Uniao.redimensiona(11, static_cast<int>(valores.size()) + 1);
+  for (size_t i = 0; i < valores.size(); ++i) {
+    q.Tab_Uniao.cel(1, static_cast<int>(i) + 1) = "1 - Bloco";
+    q.Tab_Uniao.cel(9, static_cast<int>(i) + 1) = valores[i];
   }
-  // Each block projects against its own line and total (1300 for block 1,
-  // 2200 for block 10).
-  EXPECT_EQ(u.cel(9, 1), "145");
-  EXPECT_EQ(u.cel(9, 2), "690");
-  EXPECT_EQ(u.cel(9, 19), "280");
-  EXPECT_EQ(u.cel(9, 20), "960");
 }
 
-TEST(QuartisUniao, IntermediateYearRatesCountTheirOwnMonths) {
-  AmbienteQuartis a("quartis_geral.csv", "0.000");
-  // 2003: 36 months after September 2000, whatever the target year.
-  ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2003"));
-  EXPECT_EQ(a.q().Tab_excecoes.cel(10, 1), "1.49275739061074");
-  EXPECT_EQ(a.q().Tab_Uniao.cel(10, 1), "3.707");
-  EXPECT_EQ(a.q().Tab_Uniao.cel(10, 5), "1.49275739061074");
+TEST(QuartisAjuste, LargestIsTheFirstMetAndMayBeTheFirstRow) {
+  AmbienteQuartis a("quartis_geral.csv");
+  a.o().AreasDados.resize(1);
+  a.o().TotalPrincipal = 1000;
+  const std::pair<V, V> casos[] = {{{"300", "600", "103"}, {"1000", "1003", "600", "597", "2"}},
+                                   {{"450", "450", "103"}, {"1000", "1003", "450", "447", "1"}}};
+  for (const auto& [uniao, ajuste] : casos) {
+    uniao_de_um_bloco(a.q(), uniao);
+    ASSERT_TRUE(Monta_Ajuste(a.sis));
+    EXPECT_EQ(AmbienteQuartis::linha(a.q().Tab_DUniao, 1, 2), ajuste);
+  }
+  // Nothing to adjust leaves Adaptar disabled.
+  a.o().TotalPrincipal = 1003;
+  a.q().Adaptar = false;
+  uniao_de_um_bloco(a.q(), {"300", "600", "103"});
+  ASSERT_TRUE(Monta_Ajuste(a.sis));
+  EXPECT_EQ(AmbienteQuartis::linha(a.q().Tab_DUniao, 1, 4), (V{"600", "600", "2"}));
+  EXPECT_FALSE(a.q().Adaptar);
 }
 
-TEST(QuartisArquivos, TheYearIsStoredAsUnionAdjustmentAndMarker) {
-  AmbienteQuartis a("quartis_geral.csv", "0.000");
+TEST(QuartisAjuste, AdaptarAppliesTheTableAndStoresTheYearAgain) {
+  AmbienteQuartis a("quartis_geral.csv");
   ASSERT_TRUE(Projeta_Ano_Quartis(a.sis, "2005"));
-  const std::string qu = le_tudo(a.pasta / "QU2005.CSV");
-  EXPECT_EQ(qu.substr(0, qu.find("\r\n") + 2),
-            "\"1 - Norte\";\"43\";\"Estado\";\"105\";\"\xC9psilon\";\"100\";\"130\";\"2.6583631304232\";\"145\";"
-            "\"2.208\";\r\n");
-  EXPECT_EQ(le_tudo(a.pasta / "Q22005.CSV"),
-            "\"1 - Norte\";\"1485\";\"2443\";\"690\";\"-268\";\"5\";\r\n"
-            "\"2 - <vazio>\";\"-185\";\"-185\";\"110\";\"110\";\"9\";\r\n");
-  EXPECT_EQ(le_tudo(a.pasta / "QA2005"), "adaptar");
+  a.q().Ano_Projetado_hint = "2005";
+  const std::string antes = a.q().Tab_Uniao.cel(9, 5);
+  a.q().Tab_DUniao.cel(6, 2) = "9x";
+  EXPECT_FALSE(AdaptarClick_Quartis(a.sis));
+  EXPECT_EQ(a.plat.mensagens.back().texto, "'9x' não é um valor inteiro válido.");
+  EXPECT_EQ(a.q().Tab_Uniao.cel(9, 5), antes);
+  EXPECT_TRUE(a.q().Adaptar);
+
+  a.q().Tab_DUniao.cel(6, 2) = "9";
+  ASSERT_TRUE(AdaptarClick_Quartis(a.sis));
+  EXPECT_EQ(AmbienteQuartis::coluna(a.q().Tab_Uniao, 9),
+            (V{"145", "185", "300", "573", "-268", "550", "5", "-50", "110", "-250"}));
+  EXPECT_FALSE(a.q().Adaptar);
+  EXPECT_EQ(le_tudo(a.pasta / "QA2005"), "nao adaptar");
+  EXPECT_NE(le_tudo(a.pasta / "QU2005.CSV").find("\"Gama\";\"600\";\"660\";\"0.9576582776887\";\"-268\";"),
+            std::string::npos);
 }
 
-struct Falha {
-  const char* nome;
-  int coluna, linha;
-  const char* texto;
-};
-
-class QuartisFalha : public ::testing::TestWithParam<Falha> {};
-
-TEST_P(QuartisFalha, CancelsTheYearWithoutFiles) {
-  AmbienteQuartis a("quartis_geral.csv");
-  a.o().DadosEntrada.cel(GetParam().coluna, GetParam().linha) = GetParam().texto;
-  EXPECT_FALSE(Projeta_Ano_Quartis(a.sis, "2005"));
-  ASSERT_EQ(a.plat.mensagens.size(), 1u);
-  EXPECT_EQ(a.plat.mensagens[0].texto, kProblema);
-  EXPECT_EQ(a.plat.mensagens[0].titulo, "Erro!");
-  EXPECT_FALSE(existe(a.pasta / "QU2005.CSV"));
-  EXPECT_FALSE(existe(a.pasta / "Q22005.CSV"));
-  EXPECT_FALSE(existe(a.pasta / "QA2005"));
-  EXPECT_FALSE(a.plat.espera);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Casos, QuartisFalha,
-    ::testing::Values(Falha{"RecordWithoutFirstSurveyPopulation", 5, 4, "0"},
-                      Falha{"ExceptionWithoutFirstSurveyPopulation", 5, 6, "0"},
-                      Falha{"BaseEqualInBothSurveys", 6, 2, "1.000"},
-                      Falha{"RecordWithoutSecondSurveyPopulation", 6, 11, "0"}),
-    [](const auto& info) { return std::string(info.param.nome); });
-
-TEST(QuartisConversao, FailureShowsTheConversionMessage) {
-  AmbienteQuartis a("quartis_geral.csv");
-  a.o().DadosEntrada.cel(6, 5) = "19o";
-  EXPECT_FALSE(Projeta_Ano_Quartis(a.sis, "2005"));
-  ASSERT_EQ(a.plat.mensagens.size(), 1u);
-  EXPECT_EQ(a.plat.mensagens[0].texto, "'19o' não é um valor inteiro válido.");
-  EXPECT_EQ(a.plat.mensagens[0].titulo, "Erro!");
+// Each failure cancels the year without files; a text that is no integer
+// gives the conversion message instead.
+TEST(QuartisFalha, CancelsTheYearWithoutFiles) {
+  const std::tuple<int, int, const char*, const char*> casos[] = {
+      {5, 4, "0", "Algum problema no cálculo. Tarefa cancelada."},  // record without first population
+      {5, 6, "0", "Algum problema no cálculo. Tarefa cancelada."},  // exception without it
+      {6, 2, "1.000", "Algum problema no cálculo. Tarefa cancelada."},  // base equal in both surveys
+      {6, 11, "0", "Algum problema no cálculo. Tarefa cancelada."},  // record without second population
+      {6, 5, "19o", "'19o' não é um valor inteiro válido."}};
+  for (const auto& [c, r, texto, mensagem] : casos) {
+    AmbienteQuartis a("quartis_geral.csv");
+    a.o().DadosEntrada.cel(c, r) = texto;
+    EXPECT_FALSE(Projeta_Ano_Quartis(a.sis, "2005"));
+    ASSERT_EQ(a.plat.mensagens.size(), 1u) << texto;
+    EXPECT_EQ(a.plat.mensagens[0].texto, mensagem);
+    EXPECT_EQ(a.plat.mensagens[0].titulo, "Erro!");
+    EXPECT_FALSE(existe(a.pasta / "QU2005.CSV"));
+    EXPECT_FALSE(existe(a.pasta / "Q22005.CSV"));
+    EXPECT_FALSE(existe(a.pasta / "QA2005"));
+    EXPECT_FALSE(a.plat.espera);
+  }
 }
 
 }  // namespace

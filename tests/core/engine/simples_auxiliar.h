@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 
 #include "core/files/auxiliar_arquivos.h"
+#include "dourado.h"
 #include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "plataforma_teste.h"
@@ -55,11 +57,41 @@ struct AmbienteSimples {
     o().TotaisSecundarios[static_cast<size_t>(o().QtdSecundarias - 1)] = total;
   }
 
+  // Results and variables of the used rows, the texts and totals a run
+  // leaves, its messages and the names of the year files, for a golden file.
+  std::string texto() {
+    std::string t;
+    for (Grade* g : {&saida(), &vars()}) {
+      int colunas = 0;
+      for (int r = 1; r <= o().UltimaLinha; ++r)
+        for (int c = 1; c < g->colunas(); ++c)
+          if (!g->cel(c, r).empty()) colunas = std::max(colunas, c);
+      t += "== " + g->nome() + "\n";
+      for (int r = 0; r <= o().UltimaLinha; ++r) {
+        for (int c = 1; c <= colunas; ++c) t += (c > 1 ? "|" : "") + g->cel(c, r);
+        t += "\n";
+      }
+    }
+    t += "== obs\n" + s().Texto_Obs + "\n== adaptar " + std::to_string(s().Adaptar) + " diferenca " +
+         std::to_string(o().Diferenca) + " ano " + s().Ano_Projetado_hint + " total " +
+         std::to_string(o().TotalPrincipal) + "\n== totais";
+    for (int64_t v : o().TotaisSecundarios) t += " " + std::to_string(v);
+    t += "\n== obtidos";
+    for (int64_t v : o().TotaisObtidos) t += " " + std::to_string(v);
+    t += "\n";
+    for (const auto& m : plat.mensagens) t += "! " + m.titulo + "|" + m.texto + "\n";
+    std::vector<std::string> nomes;
+    if (std::filesystem::is_directory(temp("")))
+      for (const auto& e : std::filesystem::directory_iterator(temp(""))) nomes.push_back(e.path().filename());
+    std::sort(nomes.begin(), nomes.end());
+    for (const std::string& n : nomes) t += "> " + n + (n[1] == 'A' ? " " + le_tudo(temp(n)) : "") + "\n";
+    return t;
+  }
+
   // The worked example: names in A, 1990 in B, 2000 in C; the state on row 2
   // (1000, 1200) expecting `total`; the areas below it.
   void exemplo(int64_t total = 1300,
-               std::initializer_list<std::pair<const char*, const char*>> areas = {{"100", "130"},
-                                                                                   {"900", "1070"}}) {
+               const std::vector<std::pair<const char*, const char*>>& areas = {{"100", "130"}, {"900", "1070"}}) {
     linha(1, {"Nome", "1990", "2000"});
     linha(2, {"Estado", "1000", "1200"});
     int r = 3;

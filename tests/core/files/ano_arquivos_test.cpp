@@ -10,37 +10,23 @@
 #include <csignal>
 
 #include "core/engine/simples_auxiliar.h"
+#include "dourado.h"
 #include "core/engine/simples_calculo.h"
 #include "core/worksheet/validacao.h"
 
 namespace zivu::teste {
 namespace {
 
+// The worked example's four files: results, variables four columns right of
+// the first year's (past the worksheet's extent), marker, observations.
 TEST(ArquivosDoAno, BytesOfTheFourSimpleFiles) {
   AmbienteSimples a;
   a.exemplo();
   ASSERT_TRUE(Calcular(a.sis));
-  EXPECT_EQ(le_tudo(a.temp("SR2005.CSV")),
-            "\"Nome\";\"2005\";\"\";\r\n"
-            "\"Estado\";\"1300\";\"\";\r\n"
-            "\"Mun 1\";\"145\";\"\";\r\n"
-            "\"Mun 2\";\"1155\";\"\";\r\n");
-  // Four columns right of the first year's, past the worksheet's extent.
-  EXPECT_EQ(le_tudo(a.temp("SV2005.CSV")),
-            "\"Nome\";\"Popula\xE7\xE3o\";\"Ai\";\"Bi\";\"Taxa 1990/2000\";\"Taxa 2000/2005\";\r\n"
-            "\"Estado\";\"1300\";\"1\";\"0\";\"\";\"\";\r\n"
-            "\"Mun 1\";\"145\";\"0.15\";\"-50\";\"2.6583631304232\";\"2.20800938152379\";\r\n"
-            "\"Mun 2\";\"1155\";\"0.85\";\"50\";\"1.74524615554781\";\"1.5405803605177\";\r\n");
-  EXPECT_EQ(le_tudo(a.temp("SA2005")), "nao adaptar");
-  EXPECT_EQ(le_tudo(a.temp("SO2005")),
-            "Popula\xE7\xE3o projetada para 2005\r\n\r\n"
-            "Veja abaixo o resultado das principais vari\xE1veis:\r\n\r\n"
-            "Para serem considerados v\xE1lidos, Ai deve tender a 1 e Bi a 0.\r\n"
-            "\xC1rea principal\r\n"
-            "  -> Somat\xF3rio de Ai = 1\r\n"
-            "  -> Somat\xF3rio de Bi = 0\r\n"
-            "  -> Total esperado \xE9 : 1300\r\n"
-            "  -> Total obtido \xE9 : 1300\r\n");
+  std::string t;
+  for (const char* nome : {"SR2005.CSV", "SV2005.CSV", "SA2005", "SO2005"})
+    t += std::string("== ") + nome + "\n" + le_tudo(a.temp(nome)) + "\n";
+  espera_dourado("simples_exemplo_2005.txt", t);
 }
 
 TEST(ArquivosDoAno, MarkerReadingLoop) {
@@ -75,23 +61,14 @@ class EscolhaDoAno : public ::testing::Test {
   }
 };
 
+// 2001: twelve months from the second survey, the annual rate is the whole
+// change; 2002 needs Adaptar, its total 1301 and its whole text come back.
 TEST_F(EscolhaDoAno, LoadingAYearRestoresItsGridsRatesAndObservations) {
   ASSERT_TRUE(escolhe(0));
   EXPECT_FALSE(a.s().Anos_visivel);
-  EXPECT_EQ(a.s().Ano_Projetado_hint, "2001");
-  EXPECT_EQ(a.saida().cel(2, 1), "2001");
-  EXPECT_FALSE(a.s().Adaptar);
-  // Twelve months from the second survey: the annual rate is the whole change.
-  EXPECT_EQ(a.vars().cel(6, 1), "Taxa 2000/2001");
-  EXPECT_EQ(a.vars().cel(6, 3), "11.5384615384615");
-  EXPECT_EQ(a.vars().cel(4, 3), "-50");
-
+  const std::string t = a.texto();
   ASSERT_TRUE(escolhe(1));
-  EXPECT_TRUE(a.s().Adaptar);
-  EXPECT_EQ(a.o().TotalPrincipal, 1301);
-  // The whole text, past its first empty line.
-  EXPECT_EQ(a.s().Texto_Obs.rfind("O resultado final é diferente do esperado.\n", 0), 0u);
-  EXPECT_NE(a.s().Texto_Obs.find("  -> Total obtido é : 1300\n"), std::string::npos);
+  espera_dourado("simples_escolha_ano.txt", t + "=== 2002\n" + a.texto());
 }
 
 TEST_F(EscolhaDoAno, AnAdjustedYearReloadsAdjusted) {

@@ -1,16 +1,21 @@
 // Copying a selection as text and pasting text into the sheet.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/files/area_transferencia.h"
+#include "core/files/auxiliar_arquivos.h"
+#include "core/text/textos.h"
 #include "core/worksheet/sistema.h"
+#include "dourado.h"
 #include "plataforma_teste.h"
 
-namespace zivu {
+namespace zivu::teste {
 namespace {
 
 class AreaTransferencia : public ::testing::Test {
  protected:
-  teste::PlataformaTeste plat;
+  PlataformaTeste plat;
   Sistema sis{plat};
   Origem& o = sis.origem;
   Grade& g = o.DadosEntrada;
@@ -29,75 +34,35 @@ TEST_F(AreaTransferencia, CopiaSelecaoComTabEntreCelulasECrEntreLinhas) {
   EXPECT_EQ(Copia_Grade(g, 2, 2, 2, 2), "1");
 }
 
-TEST_F(AreaTransferencia, ColaAPartirDaCelulaAtualEAmpliaExtensao) {
-  o.vai_para(4, 5);
-  EXPECT_TRUE(Cola_Grade(sis, "1\t2\r3\t4"));
-  EXPECT_EQ(g.le(4, 5), "1");
-  EXPECT_EQ(g.le(5, 5), "2");
-  EXPECT_EQ(g.le(4, 6), "3");
-  EXPECT_EQ(g.le(5, 6), "4");
-  EXPECT_EQ(o.UltimaColuna, 5);
-  EXPECT_EQ(o.UltimaLinha, 6);
-  EXPECT_TRUE(plat.mensagens.empty());
-  // The extent never shrinks.
-  o.vai_para(1, 1);
-  Cola_Grade(sis, "x");
-  EXPECT_EQ(o.UltimaColuna, 5);
-  EXPECT_EQ(o.UltimaLinha, 6);
-}
-
-TEST_F(AreaTransferencia, FimDeLinhaCrLfOuLfSozinhoSemLfNasCelulas) {
-  o.vai_para(1, 1);
-  Cola_Grade(sis, "a\tb\r\nc\td\ne");
-  EXPECT_EQ(g.le(1, 1), "a");
-  EXPECT_EQ(g.le(2, 1), "b");
-  EXPECT_EQ(g.le(1, 2), "c");
-  EXPECT_EQ(g.le(2, 2), "d");
-  EXPECT_EQ(g.le(1, 3), "e");
-  EXPECT_EQ(o.UltimaLinha, 3);
-  // A blank line between rows still counts as a row.
-  o.vai_para(1, 10);
-  Cola_Grade(sis, "x\r\n\r\ny");
-  EXPECT_EQ(g.le(1, 10), "x");
-  EXPECT_EQ(g.le(1, 12), "y");
-  // A final CR writes an empty cell on the next row.
+// The sheet after each paste, in one golden file: from the current cell,
+// raising the extent, which never shrinks; CR LF or a lone LF end a line and
+// a blank line still counts as a row; a final CR writes an empty cell on the
+// next row; columns or rows past the limit stop with a message naming where
+// the paste began, after writing what fits; an empty text changes nothing.
+TEST_F(AreaTransferencia, ColagensSucessivas) {
+  std::string t;
+  const std::tuple<int, int, const char*> colagens[] = {
+      {4, 5, "1\t2\r3\t4"}, {1, 1, "x"},        {1, 1, "a\tb\r\nc\td\ne"}, {1, 10, "x\r\n\r\ny"},
+      {3, 7, "a\tb\r"},     {2, 2, ""},         {25, 3, "1\t2\t3"},        {2, 9999, "a\rb\rc"}};
   g.escreve(3, 8, "antigo");
   g.escreve(4, 8, "fica");
-  o.vai_para(3, 7);
-  Cola_Grade(sis, "a\tb\r");
-  EXPECT_EQ(g.le(3, 7), "a");
-  EXPECT_EQ(g.le(4, 7), "b");
-  EXPECT_EQ(g.le(3, 8), "");
-  EXPECT_EQ(g.le(4, 8), "fica");
+  for (const auto& [c, r, texto] : colagens) {
+    o.vai_para(c, r);
+    const bool ok = Cola_Grade(sis, texto);
+    t += "=== " + endereco(c, r) + " " + std::to_string(ok) + "\n";
+    for (const auto& m : plat.mensagens) t += "! " + m.titulo + "|" + m.texto + "\n";
+    plat.mensagens.clear();
+    const int ultima = o.UltimaLinha;
+    o.UltimaLinha = std::min(ultima, 14);  // the rows near 10000 are shown apart
+    t += texto_origem(o).substr(texto_origem(o).find("usada")) + g.le(2, 9999) + "|" + g.le(2, 10000) + "\n";
+    o.UltimaLinha = ultima;
+    t += "usada de fato " + std::to_string(o.UltimaColuna) + "x" + std::to_string(ultima) + "\n";
+  }
+  espera_dourado("colagens.txt", t);
 }
 
-TEST_F(AreaTransferencia, ColunasOuLinhasAlemDoLimiteParamComMensagemNomeandoOInicio) {
-  o.vai_para(25, 3);
-  EXPECT_FALSE(Cola_Grade(sis, "1\t2\t3"));
-  EXPECT_EQ(g.le(25, 3), "1");
-  EXPECT_EQ(g.le(26, 3), "2");
-  EXPECT_EQ(o.UltimaColuna, 26);
-  o.vai_para(2, 9999);
-  EXPECT_FALSE(Cola_Grade(sis, "a\rb\rc"));
-  EXPECT_EQ(g.le(2, 9999), "a");
-  EXPECT_EQ(g.le(2, 10000), "b");
-  EXPECT_EQ(o.UltimaLinha, 10000);
-  ASSERT_EQ(plat.mensagens.size(), 2u);
-  EXPECT_EQ(plat.mensagens[0].titulo, "Falha!");
-  EXPECT_EQ(plat.mensagens[0].texto,
-            "A partir da coluna Y não\né possível colar, pois a quantidade de colunas\n"
-            "a colar extrapola o limite da tabela.");
-  EXPECT_EQ(plat.mensagens[1].titulo, "Falha!");
-  EXPECT_EQ(plat.mensagens[1].texto,
-            "A partir da linha 9999 não\né possível colar, pois a quantidade de linhas\n"
-            "a colar extrapola o limite da tabela.");
-}
-
-TEST_F(AreaTransferencia, TextoVazioNaoMudaNadaEColarDesabilitaAdaptar) {
+TEST_F(AreaTransferencia, ColarDesabilitaAdaptar) {
   o.vai_para(2, 2);
-  EXPECT_TRUE(Cola_Grade(sis, ""));
-  EXPECT_EQ(o.UltimaColuna, 0);
-  EXPECT_EQ(o.UltimaLinha, 0);
   sis.simples.Adaptar = sis.quartis.Adaptar = true;
   ColarClick(sis, "5");
   EXPECT_EQ(g.le(2, 2), "5");
@@ -106,4 +71,4 @@ TEST_F(AreaTransferencia, TextoVazioNaoMudaNadaEColarDesabilitaAdaptar) {
 }
 
 }  // namespace
-}  // namespace zivu
+}  // namespace zivu::teste

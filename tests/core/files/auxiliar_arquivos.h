@@ -72,35 +72,38 @@ inline std::string texto_configuracao(const Configuracao& c) {
   return s.str();
 }
 
-// Cells of the used part, settings of the block, marks, totals and the
-// totals sheet.
-inline void espera_planilhas_iguais(const Origem& a, const Origem& b) {
-  EXPECT_EQ(a.UltimaColuna, b.UltimaColuna);
-  EXPECT_EQ(a.UltimaLinha, b.UltimaLinha);
-  int diferentes = 0;
-  for (int r = 1; r <= a.UltimaLinha; ++r)
-    for (int c = 1; c <= a.UltimaColuna; ++c)
-      if (a.DadosEntrada.cel(c, r) != b.DadosEntrada.cel(c, r) && ++diferentes <= 5)
-        ADD_FAILURE() << "cell (" << c << "," << r << "): '" << a.DadosEntrada.cel(c, r) << "' vs '"
-                      << b.DadosEntrada.cel(c, r) << "'";
-  EXPECT_EQ(diferentes, 0);
-  EXPECT_EQ(texto_bloco(a.cfg), texto_bloco(b.cfg));
-  EXPECT_EQ(a.QtdAnos, b.QtdAnos);
-  EXPECT_EQ(a.CelulasAno, b.CelulasAno);
-  EXPECT_EQ(a.LinhaPrincipal, b.LinhaPrincipal);
-  EXPECT_EQ(a.TotalPrincipal, b.TotalPrincipal);
-  EXPECT_EQ(a.QtdSecundarias, b.QtdSecundarias);
-  EXPECT_EQ(a.Secundarias, b.Secundarias);
-  EXPECT_EQ(a.TotaisSecundarios, b.TotaisSecundarios);
-  EXPECT_EQ(a.QtdDados, b.QtdDados);
-  EXPECT_EQ(a.AreasDados, b.AreasDados);
-  EXPECT_EQ(a.QtdTitulos, b.QtdTitulos);
-  EXPECT_EQ(a.Titulos, b.Titulos);
-  ASSERT_EQ(a.Grade_totais.colunas(), b.Grade_totais.colunas());
-  ASSERT_EQ(a.Grade_totais.linhas(), b.Grade_totais.linhas());
-  for (int r = 0; r < a.Grade_totais.linhas(); ++r)
-    for (int c = 0; c < a.Grade_totais.colunas(); ++c)
-      EXPECT_EQ(a.Grade_totais.cel(c, r), b.Grade_totais.cel(c, r)) << c << "," << r;
+// Settings, marks, totals, totals sheet and the used part's cells of a
+// worksheet, as text for a golden file.
+inline std::string texto_origem(const Origem& o) {
+  std::ostringstream s;
+  auto regioes = [&s](const char* nome, const std::vector<Regiao>& v) {
+    s << nome;
+    for (const Regiao& r : v) s << " " << r.X0 << "," << r.Y0 << ".." << r.X1 << "," << r.Y1;
+    s << "\n";
+  };
+  s << texto_bloco(o.cfg) << "\nquantas " << o.QtdSecundarias << " " << o.QtdDados << " " << o.QtdTitulos
+    << "\nanos " << o.QtdAnos << ":";
+  for (const CelulaAno& c : o.CelulasAno) s << " " << c.X << "," << c.Y;
+  s << "\n";
+  regioes("principal", {o.LinhaPrincipal});
+  s << "total " << o.TotalPrincipal << "\n";
+  regioes("secundarias", o.Secundarias);
+  s << "totais";
+  for (int64_t t : o.TotaisSecundarios) s << " " << t;
+  s << "\n";
+  regioes("dados", o.AreasDados);
+  regioes("titulos", o.Titulos);
+  for (int r = 0; r < o.Grade_totais.linhas(); ++r) {
+    s << "totais>";
+    for (int c = 0; c < o.Grade_totais.colunas(); ++c) s << " " << o.Grade_totais.cel(c, r) << ";";
+    s << "\n";
+  }
+  s << "usada " << o.UltimaColuna << "x" << o.UltimaLinha << "\n";
+  for (int r = 1; r <= o.UltimaLinha; ++r) {
+    for (int c = 1; c <= o.UltimaColuna; ++c) s << (c > 1 ? "|" : "") << o.DadosEntrada.cel(c, r);
+    s << "\n";
+  }
+  return s.str();
 }
 
 }  // namespace zivu::teste

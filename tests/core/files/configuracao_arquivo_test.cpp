@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/files/auxiliar_arquivos.h"
+#include "dourado.h"
 #include "core/files/gravador.h"
 #include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
@@ -25,12 +26,7 @@ class ArquivoConfiguracao : public ::testing::Test {
 
 TEST_F(ArquivoConfiguracao, DefaultsAreSavedAsTheRecordAndEmptyEditsShowZero) {
   EXPECT_TRUE(Salva_Configuracao(sis, pasta / "p.cfg"));
-  const std::string esperado(
-      "\0\0\0\0" "\0\x01\0\0" "\0\0\0\0" "\0\0" "\x01\0" "\xEA\x07\0\0" "\0\x01\0\0"
-      "\x03\0\0\0" "\x28\0\0\0" "\xA0\x86\x01\0" "\x07\0\0\0" "\x08\0\0\0" "\x0B\0\0\0"
-      "\0\0\0\0" "\x01" "A" "\x01" "B" "\x01" "C" "\x01" "D",
-      60);
-  EXPECT_EQ(le_tudo(pasta / "p.cfg"), esperado);
+  espera_dourado("configuracao_padrao.cfg", le_tudo(pasta / "p.cfg"));
   EXPECT_EQ(o.cfg.LinhaAnoInicial, "0");
   EXPECT_EQ(o.cfg.LinhaInicial, "0");
   EXPECT_TRUE(o.tela.X_Anos);  // row 0 is no valid row

@@ -4,6 +4,7 @@
 
 #include "core/files/arquivos.h"
 #include "core/files/auxiliar_arquivos.h"
+#include "dourado.h"
 #include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "plataforma_teste.h"
@@ -47,16 +48,8 @@ class Gravacao : public ::testing::Test {
   PastaTemporaria pasta;
 };
 
-TEST_F(Gravacao, BlockOfTheDefaultWorksheet) {
-  EXPECT_EQ(bloco_configuracao(sis),
-            "[INICIO]\r\n<ANO_OBJETIVO>\r\n2026\r\nNAO PROJETAR ANOS INTERMEDIARIOS\r\n"
-            "<LSECUNDARIA>\r\nDoDo geral\r\n<APROXIMAR>\r\nNão aproximar\r\n3\r\n"
-            "<POPQUARTIL>\r\n100000\r\n<MESES>\r\nAgosto\r\nSetembro\r\nDezembro\r\n"
-            "<REFQUARTIL>\r\n0-A\r\n0-B\r\n0-C\r\n0-D\r\n<ANOS>\r\n<PRINCIPAL>\r\n<SECUNDARIA>\r\n"
-            "<PLANILHA DE TOTAIS>\r\nÁreas;;;\r\n;;;\r\n<DADOS>\r\n<TITULO>\r\n[FIM]\r\n");
-}
-
-TEST_F(Gravacao, BlockWithMarksTotalsAndSettings) {
+TEST_F(Gravacao, BlockOfTheDefaultAndOfAMarkedWorksheet) {
+  espera_dourado("bloco_padrao.txt", bloco_configuracao(sis));
   planilha_marcada();
   o.define_DoDo_bloco(true);
   o.cfg.Aproximar = true;
@@ -64,15 +57,7 @@ TEST_F(Gravacao, BlockWithMarksTotalsAndSettings) {
   o.cfg.Existe_nome_maior = true;
   o.cfg.Nome_maior = " ";
   o.cfg.Cd_menor = "";
-  EXPECT_EQ(bloco_configuracao(sis),
-            "[INICIO]\r\n<ANO_OBJETIVO>\r\n2003\r\nPROJETAR ANOS INTERMEDIARIOS\r\n"
-            "<LSECUNDARIA>\r\nDoDo por blocos\r\n<APROXIMAR>\r\nAproximar\r\n 2\r\n"
-            "<POPQUARTIL>\r\n100000\r\n<MESES>\r\nAgosto\r\nSetembro\r\nDezembro\r\n"
-            "<REFQUARTIL>\r\n0-A\r\n1-A\r\n0-A\r\n0-D\r\n<ANOS>\r\n3,1\r\n4,1\r\n"
-            "<PRINCIPAL>\r\n3,2..4,2 + = 4800\r\n<SECUNDARIA>\r\n3,3..4,3 + = 3000\r\n"
-            "3,5..4,5 + = 1800\r\n<PLANILHA DE TOTAIS>\r\nÁreas;2003;2001;2002;\r\n"
-            "P;4800;4000;0;\r\nS1;3000;0;0;\r\nS2;1800;0;0;\r\n<DADOS>\r\n3,4..4,4\r\n"
-            "3,6..4,6\r\n<TITULO>\r\n1,4..2,6\r\n[FIM]\r\n");
+  espera_dourado("bloco_marcado.txt", bloco_configuracao(sis));
   // Empty reference columns were set to "A" on the window.
   EXPECT_EQ(o.cfg.Nome_maior, "A");
   EXPECT_EQ(o.cfg.Cd_menor, "A");

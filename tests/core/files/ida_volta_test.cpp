@@ -76,7 +76,7 @@ TEST_F(IdaVolta, FullSheetComesBackWhole) {
   Grava_CSV(sis_a, pasta / "cheia", "CSV", sis_a.origem.DadosEntrada, 10000, 26);
   const std::string primeiro = le_tudo(pasta / "cheia.CSV");
   const std::string segundo = importa_e_exporta(pasta / "cheia.CSV", pasta / "de_novo");
-  espera_planilhas_iguais(sis_a.origem, sis_b.origem);
+  EXPECT_TRUE(texto_origem(sis_a.origem) == texto_origem(sis_b.origem));
   EXPECT_TRUE(primeiro == segundo) << "the exported file differs from the imported one";
   EXPECT_TRUE(plat_b.mensagens.empty());
 }
@@ -91,7 +91,7 @@ TEST_F(IdaVolta, EveryWorksheetFixtureIsStableAfterOneExport) {
     EXPECT_TRUE(Importa_Arquivo(sis_a, dados(nome)));
     ASSERT_TRUE(Exporta_Planilha(sis_a, um, 1));
     const std::string primeiro = importa_e_exporta(um + ".CSV", dois);
-    espera_planilhas_iguais(sis_a.origem, sis_b.origem);
+    EXPECT_TRUE(texto_origem(sis_a.origem) == texto_origem(sis_b.origem));
     EXPECT_EQ(primeiro, le_tudo(um + ".CSV"));
   }
 }

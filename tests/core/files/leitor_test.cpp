@@ -8,6 +8,7 @@
 #include "core/text/numeros.h"
 #include "plataforma_teste.h"
 #include "core/files/auxiliar_arquivos.h"
+#include "dourado.h"
 
 namespace zivu::teste {
 namespace {
@@ -84,67 +85,43 @@ TEST_F(Leitura, CaptionStatusAndCursor) {
 
 // ---- block
 
-TEST_F(Leitura, FileWithoutBlockKeepsSettingsAndLeavesNoMarks) {
-  o.cfg.AnoProj = "2044";
-  o.define_DoDo_bloco(true);
-  o.Ano(5, 5);
-  EXPECT_TRUE(le(dados("no_block.txt")));
-  EXPECT_EQ(o.cfg.AnoProj, "2044");
-  EXPECT_TRUE(o.cfg.DoDo_bloco);
-  EXPECT_TRUE(o.CelulasAno[0].vazia());
-  EXPECT_EQ(cel(1, 1), "Código");
-  EXPECT_EQ(cel(4, 2), "20");
-  EXPECT_EQ(o.UltimaLinha, 2);
-}
-
-TEST_F(Leitura, FullBlockSetsSettingsMarksTotalsAndSheet) {
-  EXPECT_TRUE(le(dados("full_block.csv")));
-  EXPECT_EQ(texto_bloco(o.cfg),
-            "ano=2003 inter=1 geral=0 bloco=1 aprox=1 casas=2 div=50000 meses=7,8,6 ref=1A,1B,0C,0D");
-  EXPECT_TRUE(o.tela.Outros_totais_habilitado);  // the check box's handler ran
-  EXPECT_EQ(o.QtdAnos, 2);
-  EXPECT_EQ(o.CelulasAno, (std::vector<CelulaAno>{{3, 1}, {4, 1}}));
-  EXPECT_EQ(o.LinhaPrincipal, (Regiao{3, 2, 4, 2}));
-  EXPECT_EQ(o.TotalPrincipal, 4800);
-  EXPECT_EQ(o.QtdSecundarias, 2);
-  EXPECT_EQ(o.Secundarias, (std::vector<Regiao>{{3, 3, 4, 3}, {3, 6, 4, 6}}));
-  EXPECT_EQ(o.TotaisSecundarios, (std::vector<int64_t>{3000, 1800}));
-  EXPECT_GE(o.TotaisObtidos.size(), 2u);
-  EXPECT_EQ(o.QtdDados, 2);
-  EXPECT_EQ(o.AreasDados, (std::vector<Regiao>{{3, 4, 4, 5}, {3, 7, 4, 8}}));
-  EXPECT_EQ(o.QtdTitulos, 2);
-  EXPECT_EQ(o.Titulos[1], (Regiao{1, 7, 2, 8}));
-  ASSERT_EQ(o.Grade_totais.colunas(), 4);
-  ASSERT_EQ(o.Grade_totais.linhas(), 4);
-  EXPECT_EQ(o.Grade_totais.cel(0, 0), "Áreas");
-  EXPECT_EQ(o.Grade_totais.cel(3, 3), "1700");
-  EXPECT_EQ(cel(2, 4), "São João");
-  EXPECT_EQ(cel(2, 7), "Vila \"Nova\"");
-  EXPECT_EQ(cel(2, 8), "Porto; Alegre");
-  EXPECT_EQ(o.UltimaColuna, 4);
-  EXPECT_EQ(o.UltimaLinha, 8);
-}
-
-TEST_F(Leitura, BlockOnlyLoadsSettingsAndNoCells) {
-  o.DadosEntrada.cel(1, 1) = "old";
-  o.UltimaColuna = o.UltimaLinha = 1;
-  EXPECT_TRUE(le(dados("only_block.csv")));
-  EXPECT_EQ(texto_bloco(o.cfg),
-            "ano=2030 inter=1 geral=1 bloco=0 aprox=0 casas=4 div=20000 meses=0,1,11 ref=0E,1F,0G,1H");
-  EXPECT_EQ(o.Grade_totais.colunas(), 3);
-  EXPECT_EQ(o.Grade_totais.linhas(), 2);
-  EXPECT_EQ(cel(1, 1), "");
-  EXPECT_EQ(o.UltimaColuna, 0);
-  EXPECT_EQ(o.UltimaLinha, 0);
-}
-
-TEST_F(Leitura, LowerCaseEndClosesBlockButNotTheDataSearch) {
-  EXPECT_TRUE(le(dados("lowercase_fim.csv")));
-  EXPECT_EQ(o.cfg.AnoProj, "2015");
-  EXPECT_EQ(cel(1, 1), "[INICIO]");
-  EXPECT_EQ(cel(1, 5), "[fim]");
-  EXPECT_EQ(cel(2, 6), "2");
-  EXPECT_EQ(o.UltimaLinha, 6);
+// What each worksheet of tests/data leaves after a read, in one golden file:
+// - no_block.txt keeps the settings set before and leaves no marks;
+// - full_block.csv sets settings, marks, totals and sheet (and the check
+//   box's handler ran);
+// - only_block.csv loads settings and no cells;
+// - lowercase_fim.csv: "[fim]" closes the block but not the data search;
+// - sections_out_of_order.csv: the empty data section took the years' tag
+//   with it;
+// - empty_title_then_tag.csv: the block ends at its end line after an empty
+//   section, the data lines are not settings;
+// - malformed_number.csv keeps what was read and loads no cells;
+// - refquartil_short.csv: reference columns keep one letter;
+// - months_cedilla.csv: months match in ASCII capitals ("MARÇO" does not);
+// - region_lines.csv: the sheet takes the shape of its lines; region lines
+//   are trimmed, the last principal wins and a third year is ignored;
+// - empty.csv loads nothing, quietly.
+TEST_F(Leitura, WhatEachWorksheetLeaves) {
+  std::string t;
+  for (const char* nome : {"no_block.txt", "full_block.csv", "only_block.csv", "lowercase_fim.csv",
+                           "sections_out_of_order.csv", "empty_title_then_tag.csv", "malformed_number.csv",
+                           "refquartil_short.csv", "months_cedilla.csv", "region_lines.csv", "empty.csv"}) {
+    PlataformaTeste p;
+    Sistema s{p};
+    s.origem.cfg.AnoProj = "2044";
+    s.origem.define_DoDo_bloco(true);
+    s.origem.DadosEntrada.cel(1, 1) = "old";
+    s.origem.UltimaColuna = s.origem.UltimaLinha = 1;
+    const bool ok = Le_Arquivo(s, dados(nome), ModoLeitura::Planilha, s.origem.DadosEntrada);
+    t += std::string("== ") + nome + " " + (ok ? "ok" : "falha") + " outros_totais=" +
+         std::to_string(s.origem.tela.Outros_totais_habilitado) + "\n";
+    for (const auto& m : p.mensagens) {
+      const std::string texto = m.texto;  // without the machine's path
+      t += "! " + m.titulo + "|" + (texto.find(nome) == std::string::npos ? texto : texto.substr(texto.find(nome))) + "\n";
+    }
+    t += texto_origem(s.origem);
+  }
+  espera_dourado("leitura_blocos.txt", t);
 }
 
 TEST_F(Leitura, MethodLineInAnyCase) {
@@ -159,68 +136,6 @@ TEST_F(Leitura, MethodLineInAnyCase) {
   EXPECT_NE(std::find(o.Observacoes.begin(), o.Observacoes.end(),
                       "Informe linha(s) secundári(s) de comparação."),
             o.Observacoes.end());
-}
-
-TEST_F(Leitura, MonthsMatchInAsciiCapitalsAndReferenceColumnsKeepOneLetter) {
-  // "MARÇO": the item's ç is not raised; "março" is found.
-  le(dados("months_cedilla.csv"));
-  EXPECT_EQ((std::array{o.cfg.Mes_Ano0, o.cfg.Mes_Ano1, o.cfg.Mes_AnoX}), (std::array{0, 2, 11}));
-  le(dados("refquartil_short.csv"));
-  EXPECT_EQ(texto_bloco(o.cfg).substr(texto_bloco(o.cfg).find("ref=")), "ref=1A,1,0C,0");
-}
-
-TEST_F(Leitura, TotalsSheetAndRegionLines) {
-  // The sheet takes the shape of its lines; region lines are trimmed, the last
-  // principal wins and a third year is ignored.
-  EXPECT_TRUE(bloco("<ANOS>\r\n3,1\r\n4,1\r\n5,1\r\n"
-                    "<PRINCIPAL>\r\n1,1..2,1 + = 5\r\n 3 , 2 .. 4 , 2  + =  -7 \r\n"
-                    "<SECUNDARIA>\r\n2,9..5,9 + = 40\r\n"
-                    "<PLANILHA DE TOTAIS>\r\nÁreas;2005;2003;2004;\r\nP;10;0;0;\r\nS1;5;1;2;ignored\r\n"
-                    "<DADOS>\r\n 2 ,10.. 5, 60\r\n"));
-  ASSERT_EQ(o.Grade_totais.colunas(), 4);
-  ASSERT_EQ(o.Grade_totais.linhas(), 3);
-  EXPECT_EQ(o.Grade_totais.cel(1, 0), "2005");
-  EXPECT_EQ(o.Grade_totais.cel(3, 2), "2");
-  EXPECT_EQ(o.QtdAnos, 2);
-  EXPECT_EQ(o.CelulasAno, (std::vector<CelulaAno>{{3, 1}, {4, 1}}));
-  EXPECT_EQ(o.LinhaPrincipal, (Regiao{3, 2, 4, 2}));
-  EXPECT_EQ(o.TotalPrincipal, -7);
-  EXPECT_EQ(o.Secundarias, (std::vector<Regiao>{{2, 9, 5, 9}}));
-  EXPECT_EQ(o.TotaisSecundarios, (std::vector<int64_t>{40}));
-  EXPECT_EQ(o.AreasDados, (std::vector<Regiao>{{2, 10, 5, 60}}));
-}
-
-TEST_F(Leitura, SectionsOutOfOrder) {
-  EXPECT_TRUE(le(dados("sections_out_of_order.csv")));
-  EXPECT_EQ(o.LinhaPrincipal, (Regiao{3, 2, 4, 2}));
-  EXPECT_EQ(o.TotalPrincipal, 100);
-  EXPECT_EQ(o.cfg.AnoProj, "2020");
-  // The empty data section took the years' tag with it.
-  EXPECT_TRUE(o.CelulasAno[0].vazia());
-  EXPECT_EQ(o.Titulos, (std::vector<Regiao>{{1, 2, 2, 5}}));
-  EXPECT_EQ(cel(1, 1), "x");
-  EXPECT_EQ(o.UltimaLinha, 1);
-}
-
-TEST_F(Leitura, BlockEndsAtItsEndLineAfterAnEmptySection) {
-  EXPECT_TRUE(le(dados("empty_title_then_tag.csv")));
-  EXPECT_EQ(o.cfg.AnoProj, "2012");
-  EXPECT_TRUE(o.CelulasAno[0].vazia());  // the data lines are not settings
-  EXPECT_EQ(o.QtdAnos, 1);
-  EXPECT_EQ(cel(1, 1), "<ANOS>");
-  EXPECT_EQ(cel(1, 2), "5,5");
-}
-
-TEST_F(Leitura, MalformedNumberInBlockKeepsWhatWasReadAndLoadsNoCells) {
-  const std::string nome = dados("malformed_number.csv");
-  EXPECT_FALSE(le(nome));
-  EXPECT_EQ(textos(), (Textos{"Erro!|O arquivo " + nome +
-                              " pode estar em uso por outro programa/usuário."}));
-  EXPECT_EQ(o.cfg.AnoProj, "2015");
-  EXPECT_EQ(o.QtdAnos, 1);
-  EXPECT_EQ(o.CelulasAno[0], (CelulaAno{3, 1}));
-  EXPECT_EQ(cel(1, 1), "");
-  EXPECT_EQ(o.UltimaLinha, 0);
 }
 
 TEST_F(Leitura, NumbersOutsideTheirRangeAreMalformed) {
@@ -244,15 +159,6 @@ TEST_F(Leitura, MissingOrUnreadableFile) {
                                 " pode estar em uso por outro programa/usuário."}));
     EXPECT_EQ(o.cfg.AnoProj, "1999");
   }
-}
-
-TEST_F(Leitura, EmptyFileLoadsNothingQuietly) {
-  o.DadosEntrada.cel(2, 2) = "old";
-  o.UltimaColuna = o.UltimaLinha = 2;
-  EXPECT_TRUE(le(dados("empty.csv")));
-  EXPECT_TRUE(plat.mensagens.empty());
-  EXPECT_EQ(cel(2, 2), "");
-  EXPECT_EQ(o.UltimaLinha, 0);
 }
 
 TEST_F(Leitura, BinaryBytesReadAsWindows1252) {

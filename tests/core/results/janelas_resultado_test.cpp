@@ -26,19 +26,16 @@ TEST(JanelasResultado, SimpleWindowFollowsIntermediateYearsAndItsPagesSetTheMenu
   EXPECT_TRUE(a.s().Ano_Projetado_habilitado);
   EXPECT_TRUE(a.s().Unir_resultados_habilitado);
 
-  a.sis.princ.menus.fill(true);
-  ResultadosShow(a.sis);
-  ASSERT_FALSE(a.plat.situacoes.empty());
-  EXPECT_EQ(a.plat.situacoes.back(), "Apresenta o resultado da projeção dos dados de entrada");
-  for (int i = 0; i < kItensMenu; ++i)
-    EXPECT_EQ(a.sis.princ.menus[i], i == Exportar1 || i == Copiar1 || i == Imprimir1) << i;
-
-  a.sis.princ.menus.fill(false);
-  const size_t situacoes = a.plat.situacoes.size();
-  VariaveisShow(a.sis);
-  EXPECT_EQ(a.plat.situacoes.size(), situacoes);
-  for (int i = 0; i < kItensMenu; ++i)
-    EXPECT_EQ(a.sis.princ.menus[i], i == Exportar1 || i == Copiar1 || i == Imprimir1) << i;
+  // Both pages set the same menu items; only the results page says so.
+  for (const auto mostra : {ResultadosShow, VariaveisShow}) {
+    a.sis.princ.menus.fill(mostra == ResultadosShow);
+    a.plat.situacoes.clear();
+    mostra(a.sis);
+    const std::string situacao = "Apresenta o resultado da projeção dos dados de entrada";
+    EXPECT_EQ(a.plat.situacoes, std::vector<std::string>(mostra == ResultadosShow, situacao));
+    for (int i = 0; i < kItensMenu; ++i)
+      EXPECT_EQ(a.sis.princ.menus[i], i == Exportar1 || i == Copiar1 || i == Imprimir1) << i;
+  }
 }
 
 TEST(JanelasResultado, QuartilePrintTitles) {

@@ -21,18 +21,6 @@ class Configuracoes : public ::testing::Test {
   }
 };
 
-// The defaults the worksheet block and the configuration file carry are
-// checked by their bytes; these are the window's own.
-TEST_F(Configuracoes, PadroesDaCriacao) {
-  EXPECT_EQ(o.tela.Mes_AnoX_hint, "Mês 12");
-  EXPECT_EQ(o.tela.Mes_Ano0_hint, "Mês 8");
-  EXPECT_TRUE(o.tela.X_Anos && o.tela.X_Dados && o.tela.X_Titulos);
-  EXPECT_FALSE(o.tela.MarcaPadrao_habilitado);
-  EXPECT_EQ(o.tela.Informacoes[1], "A linha deve ser maior que 0 e menor ou igual a 10000");
-  // The window opens on "Configuração": every worksheet menu item is off.
-  for (bool b : sis.princ.menus) EXPECT_FALSE(b);
-}
-
 TEST_F(Configuracoes, MarcasVermelhasSeguemOsCampos) {
   for (const char* t : {"0", "10001", "-5", "abc"}) {
     o.LinhaAnoInicialChange(t);

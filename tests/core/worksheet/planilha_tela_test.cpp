@@ -3,6 +3,7 @@
 
 #include "core/worksheet/sistema.h"
 #include "core/worksheet/planilha_tela.h"
+#include "dourado.h"
 #include "plataforma_teste.h"
 
 namespace zivu {
@@ -15,6 +16,20 @@ class PlanilhaTela : public ::testing::Test {
   Origem& o = sis.origem;
 };
 
+// The marks of columns A..G and rows 1..10 as a map, one letter a kind
+// ("." none, Ano, Principal, Secundaria, Dados, Titulo).
+std::string mapa(const Origem& o) {
+  std::string t;
+  for (int r = 1; r <= 10; ++r) {
+    for (int c = 1; c <= 7; ++c) t += ".APSDT"[static_cast<int>(marca_da_celula(o, c, r))];
+    t += "\n";
+  }
+  return t + "\n";
+}
+
+// Each kind in its region; overlapping regions (the standard marking and the
+// reader write the lists without the overlap test) show the later kind; the
+// last slot left empty draws nothing.
 TEST_F(PlanilhaTela, CadaTipoNaSuaRegiao) {
   o.Ano(3, 2);
   o.Ano(4, 2);
@@ -22,35 +37,16 @@ TEST_F(PlanilhaTela, CadaTipoNaSuaRegiao) {
   o.SubDivisao(2, 4, 5, 4);
   o.Dados(2, 5, 5, 9);
   o.Fixos(1, 5, 1, 9);
-  EXPECT_EQ(marca_da_celula(o, 3, 2), TipoMarca::Ano);
-  EXPECT_EQ(marca_da_celula(o, 4, 2), TipoMarca::Ano);
-  EXPECT_EQ(marca_da_celula(o, 5, 2), TipoMarca::Nenhuma);
-  EXPECT_EQ(marca_da_celula(o, 5, 3), TipoMarca::Principal);
-  EXPECT_EQ(marca_da_celula(o, 6, 3), TipoMarca::Nenhuma);
-  EXPECT_EQ(marca_da_celula(o, 2, 4), TipoMarca::Secundaria);
-  EXPECT_EQ(marca_da_celula(o, 5, 9), TipoMarca::Dados);
-  EXPECT_EQ(marca_da_celula(o, 1, 7), TipoMarca::Titulo);
-  EXPECT_EQ(marca_da_celula(o, 1, 10), TipoMarca::Nenhuma);
-}
-
-TEST_F(PlanilhaTela, RegioesSobrepostasMostramOTipoPosterior) {
-  // The standard marking and the reader write the lists without the overlap test.
-  o.QtdAnos = 2;
-  o.CelulasAno = {{2, 2}, {3, 2}};
+  std::string t = mapa(o);
   o.LinhaPrincipal = {2, 2, 4, 2};
   o.AreasDados[0] = {2, 2, 4, 6};
   o.Titulos[0] = {4, 2, 4, 6};
-  EXPECT_EQ(marca_da_celula(o, 2, 2), TipoMarca::Dados);
-  EXPECT_EQ(marca_da_celula(o, 4, 2), TipoMarca::Titulo);
-}
-
-TEST_F(PlanilhaTela, UltimaVagaVaziaNaoDesenhaOTipo) {
-  o.QtdDados = 2;
+  t += mapa(o);
+  o.LinhaPrincipal = o.Titulos[0] = {};
+  o.QtdDados = o.QtdAnos = 2;
   o.AreasDados = {{2, 2, 3, 3}, {}};
-  EXPECT_EQ(marca_da_celula(o, 2, 2), TipoMarca::Nenhuma);
-  o.QtdAnos = 2;
   o.CelulasAno = {{5, 5}, {}};
-  EXPECT_EQ(marca_da_celula(o, 5, 5), TipoMarca::Nenhuma);
+  teste::espera_dourado("marcas_mapa.txt", t + mapa(o));
 }
 
 TEST_F(PlanilhaTela, CtrlGEsvaziaACelulaSemMudarExtensaoEEnterPedeEdicao) {

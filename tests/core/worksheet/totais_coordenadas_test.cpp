@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/worksheet/sistema.h"
+#include "dourado.h"
 #include "plataforma_teste.h"
 
 namespace zivu {
@@ -19,14 +20,28 @@ class TotaisCoordenadas : public ::testing::Test {
     o.Ano(3, 2);
     o.Ano(4, 2);
   }
-  std::vector<std::string> linha_totais(int r) {
-    std::vector<std::string> v;
-    for (int c = 0; c < o.Grade_totais.colunas(); ++c) v.push_back(o.Grade_totais.cel(c, r));
-    return v;
-  }
 };
 
-TEST_F(TotaisCoordenadas, GradeDeTotaisComAnosIntermediarios) {
+// The totals sheet after each step, in one golden file:
+// - intermediate years 2001..2004 after the target 2005, rows P, S1, S2;
+// - typed values survive a refresh, only column 1 follows the totals;
+// - a secondary line without a total leaves no hole;
+// - a total of a secondary line the emptying removed is no row;
+// - without intermediate years, or with an absurd target year (which must
+//   not exhaust the memory), three columns and no editing;
+// - an invalid year of the last survey gives its message.
+TEST_F(TotaisCoordenadas, GradeDeTotais) {
+  std::string t;
+  auto passo = [&](const std::string& nome) {
+    t += teste::texto_grade(nome, o.Grade_totais) + "editavel " + std::to_string(o.tela.Grade_totais_editavel) + "\n";
+    for (const auto& m : plat.mensagens) t += "! " + m.titulo + "|" + m.texto + "\n";
+    plat.mensagens.clear();
+  };
+  o.Outros_totaisClick();
+  passo("sem anos");
+  anos("1991", "dois mil");
+  o.Outros_totaisClick();
+  passo("ano invalido");
   anos("1991", "2000");
   o.cfg.AnoProj = "2005";
   o.Principal(2, 3, 4, 3);
@@ -36,81 +51,59 @@ TEST_F(TotaisCoordenadas, GradeDeTotaisComAnosIntermediarios) {
   o.SubDivisao(2, 9, 4, 9);
   o.TotaisSecundarios[1] = 90000;
   o.Outros_totaisClick();
-  using V = std::vector<std::string>;
-  EXPECT_EQ(linha_totais(0), (V{"Áreas", "2005", "2001", "2002", "2003", "2004"}));
-  EXPECT_EQ(linha_totais(1), (V{"P", "180000", "0", "0", "0", "0"}));
-  EXPECT_EQ(linha_totais(3), (V{"S2", "90000", "0", "0", "0", "0"}));
-  EXPECT_TRUE(o.tela.Grade_totais_editavel);
-
-  // Typed values survive a refresh; only column 1 follows the totals.
+  passo("intermediarios");
   o.Grade_totais.cel(3, 1) = "170000";
   o.TotalPrincipal = 181000;
   o.Outros_totaisClick();
-  EXPECT_EQ(linha_totais(1), (V{"P", "181000", "0", "170000", "0", "0"}));
-}
-
-TEST_F(TotaisCoordenadas, SecundariaSemTotalNaoDeixaBuraco) {
-  anos("1991", "2000");
+  passo("valor digitado");
+  o.TotaisSecundarios[0] = 0;
+  o.Desmarcando(2, 3);
   o.cfg.AnoProj = "2002";
-  o.SubDivisao(2, 5, 4, 5);
-  o.SubDivisao(2, 9, 4, 9);
-  o.TotaisSecundarios[1] = 500;
   o.Outros_totaisClick();
-  EXPECT_EQ(o.Grade_totais.linhas(), 2);
-  EXPECT_EQ(o.Grade_totais.cel(0, 1), "S2");
-  EXPECT_EQ(o.Grade_totais.cel(1, 1), "500");
-}
-
-TEST_F(TotaisCoordenadas, TotalDeUmaSecundariaApagadaPelaLimpezaNaoViraLinha) {
-  o.SubDivisao(2, 5, 4, 5);
-  o.TotaisSecundarios[0] = 700;
+  passo("secundaria sem total");
   o.EsvaziaPlanilhas();
   anos("1991", "2000");
-  o.cfg.AnoProj = "2002";
   o.Principal(2, 3, 4, 3);
   o.TotalPrincipal = 1000;
   o.Outros_totaisClick();
-  EXPECT_EQ(o.Grade_totais.linhas(), 2);
-  EXPECT_EQ(linha_totais(1), (std::vector<std::string>{"P", "1000", "0"}));
-}
-
-TEST_F(TotaisCoordenadas, AnoInvalidoDaUltimaPesquisaAvisa) {
-  o.Outros_totaisClick();
-  ASSERT_EQ(plat.mensagens.size(), 1u);
-  EXPECT_EQ(plat.mensagens[0].texto, "Ano da última pesquisa é inválido.");
-  EXPECT_EQ(plat.mensagens[0].titulo, "Erro!");
-  anos("1991", "dois mil");
-  o.Outros_totaisClick();
-  EXPECT_EQ(plat.mensagens.size(), 2u);
-  EXPECT_EQ(o.Grade_totais.colunas(), 3);
-}
-
-TEST_F(TotaisCoordenadas, SemAnoIntermediarioOuComAnoAbsurdoTresColunasSemEdicao) {
-  anos("1991", "2000");
-  o.Principal(2, 3, 4, 3);
-  // An absurd year must not exhaust the memory.
+  passo("secundaria apagada");
   for (const char* ano : {"2001", "999999999", "abc"}) {
     o.cfg.AnoProj = ano;
     o.Outros_totaisClick();
-    EXPECT_EQ(o.Grade_totais.colunas(), 3) << ano;
-    EXPECT_FALSE(o.tela.Grade_totais_editavel) << ano;
-    EXPECT_EQ(o.Grade_totais.cel(2, 0), "") << ano;
+    passo(ano);
   }
-  EXPECT_TRUE(plat.mensagens.empty());
+  teste::espera_dourado("grade_totais.txt", t);
 }
 
-TEST_F(TotaisCoordenadas, IncluirAnoEAreaPelaPaginaDeCoordenadas) {
+// The coordinates page and the total panel after each step, in one golden
+// file: a year cell, then an area with corners in any order, and its
+// removal; rows out of bounds show "Erro" and take the focus, an empty row is
+// a conversion failure; the second secondary line's total accepted (none
+// without a selection); the panel by the button only on a line, "1.234.567"
+// accepted, an empty text keeps it open; a panel naming a removed line
+// writes nothing.
+TEST_F(TotaisCoordenadas, PaginaDeCoordenadasEPainel) {
+  std::string t;
+  auto passo = [&](const std::string& nome) {
+    const auto& c = o.coord;
+    const auto& p = sis.princ.tela_totais;
+    t += "=== " + nome + "\n" + c.X0 + " " + c.Y0 + " " + c.X1 + " " + c.Y1 + " x1 " +
+         std::to_string(c.X1_habilitado) + " total " + std::to_string(c.Coord_Total_habilitado) + " foco " +
+         std::to_string(static_cast<int>(c.foco)) + " areas";
+    for (const std::string& a : c.Areas) t += " " + a;
+    t += "\ndados " + std::to_string(o.AreasDados[0].X0) + "," + std::to_string(o.AreasDados[0].Y0) + " totais";
+    for (int64_t v : o.TotaisSecundarios) t += " " + std::to_string(v);
+    t += " principal " + std::to_string(o.TotalPrincipal) + " painel " + std::to_string(p.visivel) + " " +
+         p.Janela_Total + " " + p.Tot_Coord + "\n";
+    for (const auto& m : plat.mensagens) t += "! " + m.titulo + "|" + m.texto + "\n";
+    plat.mensagens.clear();
+  };
   o.coord.Secoes = 0;
   o.SecoesClick();
-  EXPECT_FALSE(o.coord.X1_habilitado);
   o.coord.X0 = "C";
   o.coord.Y0 = "2";
   o.AdicionaClick();
-  EXPECT_EQ(o.coord.Areas, (std::vector<std::string>{"C2"}));
-  EXPECT_EQ(o.coord.X0, "C");
-  EXPECT_EQ(o.coord.Y0, "2");
-
-  // Corners in any order.
+  passo("ano");
   o.coord.Secoes = 3;
   o.SecoesClick();
   o.coord.X0 = "F";
@@ -118,88 +111,53 @@ TEST_F(TotaisCoordenadas, IncluirAnoEAreaPelaPaginaDeCoordenadas) {
   o.coord.X1 = "B";
   o.coord.Y1 = "6";
   o.AdicionaClick();
-  EXPECT_EQ(o.coord.Areas, (std::vector<std::string>{"B6..F9"}));
-  EXPECT_EQ(o.coord.Y1, "9");
+  passo("area");
   o.DiminuiClick();
-  EXPECT_TRUE(o.coord.Areas.empty());
-  EXPECT_TRUE(o.AreasDados[0].vazia());
-}
-
-TEST_F(TotaisCoordenadas, LinhaForaDosLimitesMostraErro) {
-  o.coord.Secoes = 3;
-  o.SecoesClick();
-  o.coord.X0 = "B";
-  o.coord.Y0 = "10001";
-  o.coord.X1 = "C";
-  o.coord.Y1 = "5";
-  o.AdicionaClick();
-  EXPECT_EQ(o.coord.Y0, "Erro");
-  EXPECT_EQ(o.coord.foco, CampoCoordenada::Y0);
-  o.coord.Y0 = "5";
-  o.coord.Y1 = "0";
-  o.AdicionaClick();
-  EXPECT_EQ(o.coord.Y1, "Erro");
-  EXPECT_TRUE(o.AreasDados[0].vazia());
-  // An empty row is a conversion failure with its message.
-  o.coord.Y0 = "";
-  o.AdicionaClick();
-  ASSERT_FALSE(plat.mensagens.empty());
-  EXPECT_EQ(plat.mensagens.back().texto, "'' não é um valor inteiro válido.");
-  EXPECT_EQ(plat.mensagens.back().titulo, "Erro!");
-}
-
-TEST_F(TotaisCoordenadas, AceitarTotalDaSegundaSecundaria) {
+  passo("removida");
+  for (const auto& [y0, y1] : {std::pair{"10001", "5"}, {"5", "0"}, {"", "5"}}) {
+    o.coord.X0 = "B";
+    o.coord.Y0 = y0;
+    o.coord.X1 = "C";
+    o.coord.Y1 = y1;
+    o.AdicionaClick();
+    passo(std::string("linhas ") + y0 + " " + y1);
+  }
   o.SubDivisao(2, 5, 4, 5);
   o.SubDivisao(2, 9, 4, 9);
   o.coord.Secoes = 2;
   o.SecoesClick();
-  EXPECT_TRUE(o.coord.Coord_Total_habilitado);
   o.coord.Areas_selecionado = 1;
   o.AreasClick();
-  EXPECT_EQ(o.coord.X0, "B");
-  EXPECT_EQ(o.coord.Y0, "9");
   o.coord.Coord_Total = "5000";
   o.Aceitar_TotalClick();
-  EXPECT_EQ(o.TotaisSecundarios, (std::vector<int64_t>{0, 5000}));
+  passo("total da segunda");
   o.coord.Areas_selecionado = -1;
   o.coord.Coord_Total = "7";
   o.Aceitar_TotalClick();
-  EXPECT_EQ(o.TotaisSecundarios, (std::vector<int64_t>{0, 5000}));
-}
-
-TEST_F(TotaisCoordenadas, PainelDeTotalPeloBotao) {
-  o.SubDivisao(2, 5, 4, 5);
+  passo("sem selecao");
   o.Cancelar_TotalClick();
-  o.TotaisSecundarios[0] = 321;
   o.vai_para(10, 10);
   o.TotaisClick();
-  EXPECT_FALSE(sis.princ.tela_totais.visivel);
+  passo("botao fora de linha");
+  o.TotaisSecundarios[0] = 321;
   o.vai_para(3, 5);
   o.TotaisClick();
-  EXPECT_TRUE(sis.princ.tela_totais.visivel);
-  EXPECT_EQ(sis.princ.tela_totais.Janela_Total, "321");
-  EXPECT_EQ(sis.princ.tela_totais.Tot_Coord, "C5");
+  passo("botao na primeira");
   sis.princ.tela_totais.Janela_Total = "1.234.567";
   o.OK_TotalClick();
-  EXPECT_EQ(o.TotaisSecundarios[0], 1234567);
-  EXPECT_FALSE(sis.princ.tela_totais.visivel);
-
-  // An empty text keeps the panel open.
+  passo("aceito");
   o.Principal(2, 3, 4, 3);
   sis.princ.tela_totais.Janela_Total = "";
   o.OK_TotalClick();
-  EXPECT_TRUE(sis.princ.tela_totais.visivel);
-  EXPECT_EQ(o.TotalPrincipal, 0);
-  EXPECT_EQ(plat.mensagens.back().texto, "'' não é um valor inteiro válido.");
-}
-
-TEST_F(TotaisCoordenadas, PainelDeLinhaRemovidaNaoEscreveForaDaLista) {
-  o.SubDivisao(2, 5, 4, 5);
-  o.SubDivisao(2, 9, 4, 9);
+  passo("vazio");
+  o.Cancelar_TotalClick();
+  o.vai_para(3, 9);
+  o.TotaisClick();
   o.Desmarcando(2, 9);
   sis.princ.tela_totais.Janela_Total = "10";
   o.OK_TotalClick();  // the panel still names the removed second line
-  EXPECT_EQ(o.TotaisSecundarios, (std::vector<int64_t>{0}));
+  passo("linha removida");
+  teste::espera_dourado("coordenadas_painel.txt", t);
 }
 
 }  // namespace
