@@ -37,14 +37,15 @@ TEST(Projeta_Linha, FormulasMaskAndFailure) {
 // and "," as separator, three areas: the text asks for Adaptar.
 // -25 and 1525 against 1500: the totals agree, negatives included (the block
 // sum leaves them out); two negatives say so in the plural; no change, gone
-// by the second survey, and a projection of exactly 0.
+// by the second survey, and projections of exactly 0 and -1.
 TEST(ProjecaoSimples, WorkedExampleDifferingTotalNegativeAndZero) {
   const std::vector<std::pair<int64_t, std::vector<std::pair<const char*, const char*>>>> casos = {
       {1300, {{"100", "130"}, {"900", "1070"}}},
       {1301, {{"100", "130"}, {"400", "470"}, {"500", "600"}}},
       {1500, {{"100", "50"}, {"900", "1150"}}},
       {1600, {{"50", "25"}, {"50", "25"}, {"900", "1150"}}},
-      {1400, {{"300", "300"}, {"100", "0"}, {"100", "50"}, {"500", "850"}}}};
+      {1400, {{"300", "300"}, {"100", "0"}, {"100", "50"}, {"500", "850"}}},
+      {1500, {{"4", "2"}, {"996", "1198"}}}};  // exactly -1
   std::string t;
   for (const auto& [total, areas] : casos) {
     AmbienteSimples a;
