@@ -49,7 +49,8 @@ TEST_F(Exemplos, ExportedBackByteForByte) {
     EXPECT_EQ(x.erros, "");
     EXPECT_EQ(le(pasta / "copia.CSV"), le(e));
     // With intermediate years the totals file is the sheet as the block holds it.
-    if (fs::exists(pasta / "copia.TOT")) espera_dourado("exemplos/" + e.stem().string() + ".TOT", le(pasta / "copia.TOT"));
+    if (fs::exists(pasta / "copia.TOT"))
+      espera_dourado("exemplos/" + e.stem().string() + ".TOT", le(pasta / "copia.TOT"));
   }
 }
 
@@ -64,11 +65,10 @@ TEST_F(Exemplos, ResultsByEitherMethodAdjustedOrNot) {
         const std::string sub = std::string(quartis ? "q" : "s") + (adaptado ? "a" : "");
         SCOPED_TRACE(e.string() + " " + sub);
         fs::create_directories(pasta / sub / "v");
+        const std::string vardex = " --vardex " + sub + "/v/vardex.txt --tradutor " + sub + "/v/tradutor.csv";
         const Execucao x = roda("calcular '" + e.string() + "' --pasta " + sub + "/anos" +
-                                (quartis ? " --quartis" : "") +
-                                (adaptado && codigos ? " --adaptar --vardex " + sub + "/v/vardex.txt --tradutor " + sub +
-                                                "/v/tradutor.csv"
-                                          : adaptado ? " --adaptar" : ""));
+                                (quartis ? " --quartis" : "") + (adaptado ? " --adaptar" : "") +
+                                (adaptado && codigos ? vardex : ""));
         EXPECT_EQ(x.erros, "");
         espera_dourado("exemplos/" + e.stem().string() + (quartis ? "_quartis" : "_simples") +
                            (adaptado ? "_adaptado" : "") + ".txt",
