@@ -26,6 +26,10 @@ void Aviso_Falha_Atalho(Plataforma& plat, const std::string& erro) {
                 Botoes::OK, Icone::Aviso);
 }
 
+void Aviso_Atalho_Criado(Plataforma& plat, const std::string& caminho) {
+  plat.mensagem("Atalho criado em:\r" + caminho, "Atalho", Botoes::OK, Icone::Informacao);
+}
+
 void Quartis1Click(Sistema& sis) {
   const bool marcado = !sis.princ.Quartis1_marcado;
   sis.princ.Quartis1_marcado = marcado;

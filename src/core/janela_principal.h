@@ -20,6 +20,8 @@ void Aviso_Sem_Ajuda(Plataforma& plat);
 
 // Shortcut creation failed with the platform's `erro`.
 void Aviso_Falha_Atalho(Plataforma& plat, const std::string& erro);
+// Where the launcher of "Criar atalho na área de trabalho" was written.
+void Aviso_Atalho_Criado(Plataforma& plat, const std::string& caminho);
 
 // "Serviços > Quartis": toggles the check mark and sets or clears the
 // worksheet's "Quartis" check box with it.

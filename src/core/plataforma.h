@@ -20,6 +20,9 @@ struct DialogoArquivo {
   std::string extensao_padrao;  // e.g. "*.cfg"; empty when none
   std::string pasta_inicial;
   std::string titulo;
+  // The user's worksheets: a front end that remembers where the user last
+  // chose a file starts there instead of at `pasta_inicial`.
+  bool pasta_do_usuario = false;
 };
 
 struct EscolhaArquivo {

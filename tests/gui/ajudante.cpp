@@ -24,6 +24,7 @@ void Dialogos::verifica() {
   } else if (auto* dlg = qobject_cast<QFileDialog*>(w)) {
     if (dlg == aceito_) return;
     filtros_vistos.append(dlg->nameFilters());
+    pastas_vistas.append(dlg->directory().absolutePath());
     if (arquivos.isEmpty()) {
       dlg->reject();
       return;

@@ -36,6 +36,7 @@ class Dialogos : public QObject {
   QStringList arquivos;
   QList<int> filtros;  // filter chosen with each file name, from 1
   QList<QStringList> filtros_vistos;
+  QStringList pastas_vistas;  // the folder each file dialog opened in
   int impressoes = 0;
   bool cancela_impressao = false;
   QStringList outros;  // other modal dialogs, closed with their own close button

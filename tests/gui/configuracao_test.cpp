@@ -1,6 +1,7 @@
 // The configuration page: key filters, red marks, defaults, leaving fields
 // empty and the configuration file buttons.
 #include "ajudante.h"
+#include "core/files/leitor.h"
 
 class TesteConfiguracao : public TesteJanelas {
   Q_OBJECT
@@ -26,9 +27,31 @@ class TesteConfiguracao : public TesteJanelas {
     QFETCH(QString, texto);
     auto* e = c->findChild<QLineEdit*>(campo);
     e->setFocus();
+    const QString antes = e->text();
     e->selectAll();
     QTest::keyClicks(e, teclas);
     QCOMPARE(e->text(), texto);
+    // Pasted, the same text passes the same filter.
+    e->setText(antes);
+    e->selectAll();
+    QApplication::clipboard()->setText(teclas);
+    QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(e->text(), texto);
+  }
+
+  // A text that a command cannot convert is shown to the user: its field
+  // comes forward with the focus and the text selected.
+  void valorInvalidoLevaAoCampo() {
+    p->app->executa([this] { zivu::Importa_Arquivo(p->app->sis, ZIVU_EXEMPLOS "/dodo_geral.csv"); });
+    o->Ficha->setCurrentWidget(o->Origem);
+    w->cfg.AnoProj = "abc";
+    p->app->atualiza();
+    o->Processa->click();
+    QCOMPARE(d->ultimo_texto(), QString("'abc' não é um valor inteiro válido."));
+    QVERIFY(c->AnoProj->isVisible());
+    // The window's focus, which it gets back when the message box is gone.
+    QCOMPARE(princ->focusWidget(), c->AnoProj);
+    QCOMPARE(c->AnoProj->selectedText(), QString("abc"));
   }
 
   void marcasVermelhasEBotaoDaMarcacaoPadrao() {

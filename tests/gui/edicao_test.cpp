@@ -62,6 +62,18 @@ class TesteEdicao : public TesteJanelas {
     QCOMPARE(o->Celula->text(), QString());
   }
 
+  // The grid takes no typed text and searches nothing with it.
+  void teclasImprimiveisNaoMovemACelula() {
+    w->DadosEntrada.escreve(3, 7, "1");
+    w->DadosEntrada.escreve(3, 8, "a b");
+    p->app->atualiza();
+    QTest::keyClicks(o->DadosEntrada, "1a ");
+    QCOMPARE(o->Cruz->text(), QString("C5"));
+    QCOMPARE(o->Celula->text(), QString("antigo"));
+    QTest::keyClick(o->DadosEntrada, Qt::Key_Down);
+    QCOMPARE(o->Cruz->text(), QString("C6"));
+  }
+
   void selecaoPeloTecladoMantemACelulaAtual() {
     clica_celula(o->DadosEntrada, 2, 2);
     QTest::keyClick(o->DadosEntrada, Qt::Key_Right, Qt::ShiftModifier);

@@ -117,6 +117,19 @@ class TestePrincipal : public TesteJanelas {
     QCOMPARE(s->OCaminho->text(), QString::fromStdString(p->app->PastaSistema));
   }
 
+  // The tests run under LC_ALL=C: dates, grouped numbers and Qt's own
+  // buttons still come out in Brazilian Portuguese.
+  void portuguesQualquerQueSejaASessao() {
+    QVERIFY(QLocale::system().language() != QLocale::Portuguese);
+    p->app->sobre->mede();
+    const QDate criacao = QFileInfo(QCoreApplication::applicationFilePath()).lastModified().date();
+    QCOMPARE(p->app->sobre->AData->text(), criacao.toString("dd/MM/yyyy"));
+    QVERIFY(QRegularExpression("^\\d{1,3}(\\.\\d{3})+ KB$").match(p->app->sobre->MemFisica->text()).hasMatch());
+    QDialogButtonBox botoes(QDialogButtonBox::Cancel | QDialogButtonBox::Open);
+    QCOMPARE(botoes.button(QDialogButtonBox::Cancel)->text(), QString("Cancelar"));
+    QCOMPARE(botoes.button(QDialogButtonBox::Open)->text(), QString("Abrir"));
+  }
+
   void atalhoNaAreaDeTrabalho() {
     const QByteArray home = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
     qputenv("HOME", p->pasta.path().toUtf8());
@@ -128,7 +141,8 @@ class TestePrincipal : public TesteJanelas {
     QVERIFY(texto.contains("\nExec=" + QCoreApplication::applicationFilePath() + "\n"));
     QVERIFY(texto.contains("\nPath=" + QString::fromStdString(p->app->PastaSistema) + "\n"));
     QVERIFY(QFileInfo(lancador).isExecutable());
-    QVERIFY(d->caixas.isEmpty());
+    QCOMPARE(d->caixas.size(), 1);
+    QVERIFY(d->ultimo_texto().endsWith("\n" + lancador.fileName()));
 
     // A file where the folder should be: a warning.
     QDir(p->pasta.filePath("Desktop")).removeRecursively();
@@ -136,7 +150,8 @@ class TestePrincipal : public TesteJanelas {
     QVERIFY(estorvo.open(QIODevice::WriteOnly));
     estorvo.close();
     princ->acao("mi_aju_atalho")->trigger();
-    QCOMPARE(d->caixas.size(), 1);
+    QCOMPARE(d->caixas.size(), 2);
+    QVERIFY(d->ultimo_texto().startsWith("Problema"));
     qputenv("HOME", home);
     if (config.isEmpty()) qunsetenv("XDG_CONFIG_HOME"); else qputenv("XDG_CONFIG_HOME", config);
   }
@@ -145,6 +160,22 @@ class TestePrincipal : public TesteJanelas {
     const QString t = texto_lancador("/opt/Derova ZiVu/zivu", "", "", "Método DoDo", "/opt/Derova ZiVu/");
     QVERIFY(t.contains("\nExec=\"/opt/Derova ZiVu/zivu\"\n"));
     QVERIFY(t.contains("\nPath=/opt/Derova ZiVu/\n"));
+  }
+
+  // First at the examples beside the program, then where the user last
+  // chose a file, in this run and the next.
+  void dialogosDeArquivoComecamOndeOUsuarioEstava() {
+    const QDir pasta(p->pasta.path());
+    QVERIFY(pasta.mkpath("examples") && pasta.mkpath("dados"));
+    QFile::copy(ZIVU_EXEMPLOS "/dodo_geral.csv", pasta.filePath("dados/entrada.csv"));
+    d->arquivos = {pasta.filePath("dados/entrada.csv")};
+    o->findChild<QToolButton*>("Importar")->click();
+    o->findChild<QToolButton*>("Exportar")->click();
+    p->app.reset();
+    p->app = std::make_unique<Aplicacao>(pasta.path().toStdString());
+    p->app->origem->findChild<QToolButton*>("Importar")->click();
+    QCOMPARE(d->pastas_vistas,
+             (QStringList{pasta.filePath("examples"), pasta.filePath("dados"), pasta.filePath("dados")}));
   }
 
   void janelasMinimizarEMostrar() {

@@ -129,6 +129,7 @@ bool calcula_quartis(Sistema& sis, int64_t& inicio) {
   Quartis& q = sis.quartis;
   const auto divisor = para_inteiro(o.cfg.Div_habitantes);
   if (!divisor) {
+    o.CampoInvalido = "Div_habitantes";
     sis.plat.cursor_espera(false);
     sis.plat.mensagem(msg_inteiro_invalido(o.cfg.Div_habitantes), "Erro!", Botoes::OK, Icone::Erro);
     return false;

@@ -218,6 +218,7 @@ bool Sel_AreaChange(Sistema& sis) {
   const std::optional<int64_t> divisor = para_inteiro(o.cfg.Div_habitantes);
   if (!divisor || *divisor <= 0) {
     sis.plat.cursor_espera(false);
+    if (!divisor) sis.origem.CampoInvalido = "Div_habitantes";
     if (!divisor)
       sis.plat.mensagem(msg_inteiro_invalido(o.cfg.Div_habitantes), "Erro!", Botoes::OK, Icone::Erro);
     else

@@ -50,6 +50,10 @@ bool Cola_Grade(Sistema& sis, std::string_view texto) {
     } else if (fim_linha) {
       grade.escreve(c, r, std::move(celula));
       celula.clear();
+      // A row end that closes the text (spreadsheets end their copies so)
+      // opens no further row: the cell below keeps its value.
+      const size_t resto = texto.size() - i - 1;
+      if (resto == 0 || (resto == 1 && ch == '\r' && texto[i + 1] == '\n')) return true;
       if (r >= ultima_linha) {
         sis.plat.mensagem("A partir da linha " + std::to_string(r0) +
                               " não\né possível colar, pois a quantidade de linhas\na colar "
@@ -72,6 +76,8 @@ std::string CopiarClick(const Sistema& sis) {
 
 void ColarClick(Sistema& sis, std::string_view texto) {
   Cola_Grade(sis, texto);
+  // The editing bar shows what the current cell now holds.
+  sis.origem.DadosEntradaClick();
   // The results no longer match the sheet.
   sis.simples.Adaptar = false;
   sis.quartis.Adaptar = false;

@@ -22,9 +22,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string falha_gravacao(const std::string& caminho, int erro) {
-  return "Não foi possível gravar o arquivo " + caminho + ".\rErro original: " +
-         std::strerror(erro);
+ErroArquivo falha_gravacao(const std::string& caminho, int erro) {
+  const std::string original = std::strerror(erro);
+  return ErroArquivo("Não foi possível gravar o arquivo " + caminho + ".\rErro original: " + original,
+                     original);
 }
 
 // Writes the whole buffer, retrying short writes and interrupted calls.
@@ -124,7 +125,7 @@ void grava_seguro(const std::string& caminho_pedido, std::string_view bytes) {
   nome_temp.push_back('\0');
 
   const int fd = ::mkstemp(nome_temp.data());
-  if (fd < 0) throw ErroArquivo(falha_gravacao(caminho_pedido, errno));
+  if (fd < 0) throw falha_gravacao(caminho_pedido, errno);
   const std::string temp(nome_temp.data());
   int erro = 0;
   ::fchmod(fd, modo_do_alvo(caminho));  // mkstemp's 0600 would hide the file from others
@@ -138,7 +139,7 @@ void grava_seguro(const std::string& caminho_pedido, std::string_view bytes) {
   if (erro == 0 && ::rename(temp.c_str(), caminho.c_str()) != 0) erro = errno;
   if (erro != 0) {
     ::unlink(temp.c_str());
-    throw ErroArquivo(falha_gravacao(caminho_pedido, erro));
+    throw falha_gravacao(caminho_pedido, erro);
   }
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <utility>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -14,6 +15,14 @@ namespace zivu {
 class ErroArquivo : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
+  ErroArquivo(const std::string& texto, std::string original)
+      : std::runtime_error(texto), original_(std::move(original)) {}
+  // The platform's own words for the failure ("No such file or directory"),
+  // for messages that name the file their own way; the whole text when none.
+  std::string original() const { return original_.empty() ? what() : original_; }
+
+ private:
+  std::string original_;
 };
 
 // Whole file as bytes; nullopt when it cannot be opened or read.

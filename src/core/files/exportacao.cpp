@@ -38,6 +38,7 @@ void ExportarClick(Sistema& sis) {
   DialogoArquivo dialogo;
   dialogo.filtro = kFiltrosArquivos;
   dialogo.titulo = "Exportar";
+  dialogo.pasta_do_usuario = true;
   if (auto escolha = sis.plat.salvar_arquivo(dialogo)) Exporta_Planilha(sis, escolha->nome, escolha->filtro);
 }
 

@@ -27,6 +27,7 @@ void ImportarClick(Sistema& sis) {
   dialogo.filtro = kFiltrosArquivos;
   dialogo.pasta_inicial = pasta_sistema();
   dialogo.titulo = "Importar";
+  dialogo.pasta_do_usuario = true;
   if (auto escolha = sis.plat.abrir_arquivo(dialogo)) {
     Importa_Arquivo(sis, escolha->nome);
     return;

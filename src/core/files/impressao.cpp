@@ -86,6 +86,7 @@ std::vector<Pagina> Imprime_Tabela(Sistema& sis, const Grade& grade, std::string
   const std::string& texto = sis.origem.cfg.LinRel;
   const auto linrel = para_inteiro(texto);
   if (!linrel || *linrel > INT_MAX || *linrel < INT_MIN) {
+    sis.origem.CampoInvalido = "LinRel";
     sis.plat.mensagem(msg_inteiro_invalido(texto), "Erro!", Botoes::OK, Icone::Erro);
     return {};
   }

@@ -95,7 +95,7 @@ bool grava_vardex(Sistema& sis, const std::string& nome, const std::string& text
   try {
     grava_texto(nome, texto);
   } catch (const ErroArquivo& e) {
-    aviso_vardex(sis, e.what());
+    aviso_vardex(sis, e.original());
     return false;
   }
   return true;

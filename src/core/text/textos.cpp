@@ -42,6 +42,17 @@ char32_t Filtra_Tecla(bool numerico, char32_t tecla)
     return passa ? tecla : 0;
 }
 
+std::string Filtra_Texto(bool numerico, std::string_view texto)
+{
+    // Every byte of a multi-byte character is above ASCII and dropped.
+    std::string fica;
+    for (const unsigned char c : texto) {
+        const char32_t k = c == 8 ? 0 : Filtra_Tecla(numerico, c);
+        if (k != 0) fica += static_cast<char>(k);
+    }
+    return fica;
+}
+
 int comprimento(std::string_view s)
 {
     int n = 0;

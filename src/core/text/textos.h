@@ -14,6 +14,9 @@ std::string capitais(std::string_view s);
 std::string Tira_Separadores(std::string_view s);
 // Key filter: returns the key to keep, 0 when the key is discarded.
 char32_t Filtra_Tecla(bool numerico, char32_t tecla);
+// Pasted text through the same filter, character by character (a backspace
+// in it erases nothing and is dropped).
+std::string Filtra_Texto(bool numerico, std::string_view texto);
 // Last n characters (code points) of the text; the whole text when n >= length.
 std::string Direita(std::string_view s, int n);
 // Length in characters (code points) of a UTF-8 text.

@@ -27,9 +27,10 @@ std::string letra_marca(int coluna) {
   return "?";
 }
 
-// Integer of an edit, with the conversion message when it is not one.
-std::optional<int64_t> valor_campo(Sistema& sis, const std::string& texto) {
+// Integer of the edit `campo`, with the conversion message when it is not one.
+std::optional<int64_t> valor_campo(Sistema& sis, const std::string& texto, const char* campo) {
   auto v = para_inteiro(texto);
+  if (!v) sis.origem.CampoInvalido = campo;
   if (!v) sis.plat.mensagem(msg_inteiro_invalido(texto), "Erro!", Botoes::OK, Icone::Erro);
   return v;
 }
@@ -108,7 +109,7 @@ void Origem::AreasClick() {
 void Origem::AdicionaClick() {
   PaginaCoordenadas& p = coord;
   const int ultima = DadosEntrada.linhas() - 1;
-  auto y0 = valor_campo(sis_, p.Y0);
+  auto y0 = valor_campo(sis_, p.Y0, "Y0");
   if (!y0) return;
   if (*y0 < 1 || *y0 > ultima) {
     p.Y0 = "Erro";
@@ -117,7 +118,7 @@ void Origem::AdicionaClick() {
   }
   int64_t y1 = 0;
   if (p.X1_habilitado) {
-    auto v = valor_campo(sis_, p.Y1);
+    auto v = valor_campo(sis_, p.Y1, "Y1");
     if (!v) return;
     if (*v < 1 || *v > ultima) {
       p.Y1 = "Erro";
@@ -140,7 +141,7 @@ void Origem::AdicionaClick() {
 
 void Origem::DiminuiClick() {
   if (!apara(coord.X0).empty()) {
-    auto y = valor_campo(sis_, coord.Y0);
+    auto y = valor_campo(sis_, coord.Y0, "Y0");
     if (!y) return;
     Desmarcando(NumColuna(coord.X0), como_int(*y));
   }
@@ -150,10 +151,10 @@ void Origem::DiminuiClick() {
 void Origem::Aceitar_TotalClick() {
   PaginaCoordenadas& p = coord;
   if (p.Secoes == 1) {
-    if (auto v = valor_campo(sis_, p.Coord_Total)) TotalPrincipal = *v;
+    if (auto v = valor_campo(sis_, p.Coord_Total, "Coord_Total")) TotalPrincipal = *v;
   } else if (p.Secoes == 2 && p.Areas_selecionado >= 0 &&
              p.Areas_selecionado < static_cast<int>(TotaisSecundarios.size())) {
-    if (auto v = valor_campo(sis_, p.Coord_Total)) TotaisSecundarios[p.Areas_selecionado] = *v;
+    if (auto v = valor_campo(sis_, p.Coord_Total, "Coord_Total")) TotaisSecundarios[p.Areas_selecionado] = *v;
   }
 }
 
@@ -190,7 +191,7 @@ void Origem::Abre_Total(int coluna, int linha, bool do_botao) {
 void Origem::OK_TotalClick() {
   TelaTotais& tela = sis_.princ.tela_totais;
   tela.Janela_Total = Tira_Separadores(tela.Janela_Total);
-  auto v = valor_campo(sis_, tela.Janela_Total);
+  auto v = valor_campo(sis_, tela.Janela_Total, "Janela_Total");
   if (!v) return;
   if (TipoTotal != 0) {
     // The line may have been removed while the panel was open.

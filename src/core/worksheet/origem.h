@@ -63,6 +63,9 @@ class Origem {
   int Col = 1, Row = 1;
   int Left = 1, Top = 1, Right = 1, Bottom = 1;
   std::string Celula;             // editing bar text
+  // The edit (by its name: "AnoProj", "Y0", ...) whose text the last command
+  // could not convert; the window shows it to the user and clears this.
+  std::string CampoInvalido;
 
   // ---- marks
   std::vector<CelulaAno> CelulasAno;

@@ -113,7 +113,10 @@ Resultado confere_ano_final_e_totais(Sistema& sis, Anos& anos) {
   if (apara(o.cfg.AnoProj).empty()) {
     falta += "Informe o ano final.\r";
   } else {
-    if (auto p = le_ano(o.cfg.AnoProj, anos.tx)) return p;
+    if (auto p = le_ano(o.cfg.AnoProj, anos.tx)) {
+      sis.origem.CampoInvalido = "AnoProj";
+      return p;
+    }
     if (anos.tx < 1) falta += "Informe o ano final.\r";
   }
   if (o.cfg.DoDo_geral) {
@@ -213,7 +216,10 @@ Resultado prepara_mascara(Sistema& sis, Anos&) {
   if (!o.cfg.Aproximar) return std::nullopt;
   const std::string casas_texto = apara(o.cfg.NCasasDec);
   const auto casas = para_inteiro(casas_texto);
-  if (!casas) return erro(msg_inteiro_invalido(casas_texto));
+  if (!casas) {
+    o.CampoInvalido = "NCasasDec";
+    return erro(msg_inteiro_invalido(casas_texto));
+  }
   if (*casas > kMaxCasasDecimais)
     return impossivel("O número de casas decimais deve ser no máximo " + std::to_string(kMaxCasasDecimais) + ".");
   if (*casas > 0) o.MascaraDecimais = "0." + std::string(static_cast<size_t>(*casas), '0');

@@ -7,3 +7,9 @@
 
 // Open with QSettings(arquivo_ajustes(), QSettings::IniFormat).
 QString arquivo_ajustes();
+
+// Where Importar and Exportar start: the folder of the last file the user
+// chose in them, else the examples installed with the program (beside it, or
+// in ../share/derova-zivu/examples from `pasta_sistema`), else home.
+QString pasta_arquivos(const QString& pasta_sistema);
+void lembra_pasta_arquivos(const QString& arquivo_escolhido);

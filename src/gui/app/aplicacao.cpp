@@ -5,6 +5,7 @@
 
 #include "core/files/arquivos.h"
 #include "core/janela_principal.h"
+#include "gui/app/idioma.h"
 #include "gui/app/princ.h"
 #include "gui/app/sobre.h"
 #include "gui/results/janelas_ocultas.h"
@@ -24,6 +25,8 @@ std::string com_barra(std::string pasta) {
 Aplicacao::Aplicacao(std::string pasta_sistema)
     : Contexto(sis_, plat_, com_barra(pasta_sistema.empty() ? zivu::pasta_sistema() : pasta_sistema)),
       sis_(plat_) {
+  fala_portugues();
+  plat_.define_pasta_sistema(QString::fromStdString(PastaSistema));
   princ_ = std::make_unique<TPrinc>(*this);
   princ = princ_.get();
   plat.define_janela(princ, princ->Situacao, princ->Progressao);

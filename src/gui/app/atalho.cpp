@@ -73,6 +73,7 @@ bool CriaAtalho(const QString& alvo, const QString& argumentos, const QString& n
       if (arquivo.commit()) {
         // Desktops only start launchers that may be executed.
         QFile::setPermissions(caminho, QFile::permissions(caminho) | QFile::ExeOwner | QFile::ExeUser);
+        zivu::Aviso_Atalho_Criado(plat, caminho.toStdString());
         return true;
       }
     }

@@ -56,5 +56,8 @@ class Contexto : public QObject {
   Contexto(zivu::Sistema& sistema, PlataformaQt& plataforma, std::string pasta_sistema);
 
  private:
+  // After a command: the edit whose text could not be converted gets the
+  // focus with its text selected, its page brought forward.
+  void mostra_campo_invalido();
   int atualizando_ = 0;
 };

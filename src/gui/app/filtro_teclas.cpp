@@ -1,15 +1,41 @@
 #include "gui/app/filtro_teclas.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
 
 #include "core/text/textos.h"
 
 FiltroTeclas::FiltroTeclas(bool numerico, QObject* pai) : QObject(pai), numerico_(numerico) {}
 
+void FiltroTeclas::cola(QLineEdit* campo) const {
+  const std::string texto = zivu::Filtra_Texto(numerico_, QApplication::clipboard()->text().toStdString());
+  // Like keys that are all refused, nothing left replaces no selection.
+  if (!texto.empty()) campo->insert(QString::fromStdString(texto));
+}
+
 bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento) {
+  auto* campo = qobject_cast<QLineEdit*>(alvo);
+  // What is pasted, by keys or by the edit's menu, passes the typing filter.
+  if (campo && evento->type() == QEvent::ContextMenu) {
+    QMenu* menu = campo->createStandardContextMenu();
+    if (QAction* colar = menu->findChild<QAction*>("edit-paste")) {
+      disconnect(colar, &QAction::triggered, nullptr, nullptr);
+      connect(colar, &QAction::triggered, campo, [this, campo] { cola(campo); });
+    }
+    menu->exec(static_cast<QContextMenuEvent*>(evento)->globalPos());
+    delete menu;
+    return true;
+  }
   if (evento->type() != QEvent::KeyPress) return false;
   auto* k = static_cast<QKeyEvent*>(evento);
+  if (campo && k->matches(QKeySequence::Paste)) {
+    if (!campo->isReadOnly()) cola(campo);
+    return true;
+  }
   // Shortcuts (copy, paste, undo) and keys that type nothing are not filtered.
   if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   switch (k->key()) {
@@ -34,3 +60,20 @@ bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento) {
 void filtra_teclas(QObject* campo, bool numerico) {
   campo->installEventFilter(new FiltroTeclas(numerico, campo));
 }
+
+namespace {
+
+class SemBusca : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject*, QEvent* evento) override {
+    if (evento->type() != QEvent::KeyPress) return false;
+    const auto* k = static_cast<QKeyEvent*>(evento);
+    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    return !k->text().isEmpty() && k->text().at(0).isPrint();
+  }
+};
+
+}  // namespace
+
+void sem_busca_por_teclas(QObject* grade) { grade->installEventFilter(new SemBusca(grade)); }

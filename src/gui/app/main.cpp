@@ -1,9 +1,7 @@
 // zivu: the desktop program. `zivu ARQUIVO` imports that worksheet at start.
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QLockFile>
-#include <QTranslator>
 
 #include "core/files/arquivos.h"
 #include "core/files/leitor.h"
@@ -17,11 +15,6 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Derova ZiVu 1.0");
-
-  // The program speaks Portuguese, its standard buttons too.
-  QTranslator traducao;
-  if (traducao.load("qtbase_pt_BR", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QApplication::installTranslator(&traducao);
 
   const QString ponto = QLocale::system().decimalPoint();
   zivu::definir_separador_decimal(ponto.size() == 1 && ponto.at(0).unicode() < 128

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
+#include "gui/app/ajustes.h"
 #include "gui/app/paineis.h"
 
 QStringList filtros_qt(const std::string& filtro) {
@@ -105,7 +106,9 @@ std::optional<zivu::EscolhaArquivo> PlataformaQt::salvar_arquivo(const zivu::Dia
 }
 
 std::optional<zivu::EscolhaArquivo> PlataformaQt::dialogo(const zivu::DialogoArquivo& d, bool salvar) {
-  QFileDialog dlg(janela_, QString::fromStdString(d.titulo), QString::fromStdString(d.pasta_inicial));
+  const QString pasta =
+      d.pasta_do_usuario ? pasta_arquivos(pasta_sistema_) : QString::fromStdString(d.pasta_inicial);
+  QFileDialog dlg(janela_, QString::fromStdString(d.titulo), pasta);
   const QStringList filtros = filtros_qt(d.filtro);
   if (!filtros.isEmpty()) dlg.setNameFilters(filtros);
   dlg.setAcceptMode(salvar ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -118,6 +121,7 @@ std::optional<zivu::EscolhaArquivo> PlataformaQt::dialogo(const zivu::DialogoArq
   const int r = dlg.exec();
   if (esperava) cursor_espera(true);
   if (r != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+  if (d.pasta_do_usuario) lembra_pasta_arquivos(dlg.selectedFiles().first());
   zivu::EscolhaArquivo e;
   e.nome = dlg.selectedFiles().first().toStdString();
   e.filtro = std::max<int>(1, static_cast<int>(filtros.indexOf(dlg.selectedNameFilter())) + 1);

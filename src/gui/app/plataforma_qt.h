@@ -20,6 +20,8 @@ class PlataformaQt : public zivu::Plataforma {
  public:
   // The main window's pieces; messages without a window go on their own.
   void define_janela(QWidget* janela, QStatusBar* situacao, PainelProgresso* progresso);
+  // The program's folder, where the examples of a first Importar are.
+  void define_pasta_sistema(const QString& pasta) { pasta_sistema_ = pasta; }
 
   zivu::Resposta mensagem(const std::string& texto, const std::string& titulo,
                           zivu::Botoes botoes, zivu::Icone icone) override;
@@ -38,4 +40,5 @@ class PlataformaQt : public zivu::Plataforma {
   QPointer<QStatusBar> situacao_;
   QPointer<PainelProgresso> progresso_;
   bool espera_ = false;
+  QString pasta_sistema_;
 };

@@ -17,6 +17,7 @@
 
 #include "core/sobre.h"
 #include "gui/app/contexto.h"
+#include "gui/app/idioma.h"
 
 namespace {
 
@@ -97,7 +98,7 @@ void TSobre::mede() {
   VersaoWin->setText(QSysInfo::kernelType() + "." + QSysInfo::kernelVersion() + "." +
                      QSysInfo::prettyProductName());
 
-  const QLocale local = QLocale::system();
+  const QLocale local = local_brasil();
   const QDateTime criacao = QFileInfo(QCoreApplication::applicationFilePath()).lastModified();
   AData->setText(local.toString(criacao.date(), QLocale::ShortFormat));
   AHora->setText(local.toString(criacao.time(), QLocale::LongFormat));

@@ -21,6 +21,7 @@
 #include "core/results/avaliacao_tabelas.h"
 #include "core/worksheet/sistema.h"
 #include "gui/app/contexto.h"
+#include "gui/app/filtro_teclas.h"
 #include "gui/results/botoes_resultado.h"
 
 using zivu::MetodoAvaliacao;
@@ -195,6 +196,7 @@ QTableView* PaginaAvaliacao::tabela(Tabela t, const char* nome, const char* titu
   v->setObjectName(nome);
   v->setModel(m);
   v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  sem_busca_por_teclas(v);
   v->setWordWrap(false);
   v->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   v->verticalHeader()->setDefaultSectionSize(24);

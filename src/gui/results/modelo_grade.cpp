@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/worksheet/grade.h"
+#include "gui/app/filtro_teclas.h"
 
 QVariant texto_da_celula(const zivu::Grade& grade, int coluna, int linha) {
   const std::string& t = grade.le(coluna, linha);
@@ -118,5 +119,6 @@ QTableView* cria_grade(ModeloGrade* modelo, const char* nome, QWidget* pai) {
   v->horizontalHeader()->setDefaultSectionSize(64);
   v->horizontalHeader()->setHighlightSections(false);
   v->verticalHeader()->setHighlightSections(false);
+  sem_busca_por_teclas(v);
   return v;
 }

@@ -24,6 +24,7 @@
 #include "core/worksheet/planilha_tela.h"
 #include "core/worksheet/validacao.h"
 #include "gui/app/contexto.h"
+#include "gui/app/filtro_teclas.h"
 #include "gui/results/quartis_janela.h"
 #include "gui/results/simples_janela.h"
 #include "gui/worksheet/modelos.h"
@@ -183,6 +184,7 @@ QWidget* TOrigem::cria_visual() {
   DadosEntrada->horizontalHeader()->setDefaultSectionSize(72);
   DadosEntrada->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   DadosEntrada->installEventFilter(this);
+  sem_busca_por_teclas(DadosEntrada);
   DadosEntrada->viewport()->installEventFilter(this);
   v->addWidget(DadosEntrada, 1);
 

@@ -36,14 +36,16 @@ TEST_F(AreaTransferencia, CopiaSelecaoComTabEntreCelulasECrEntreLinhas) {
 
 // The sheet after each paste, in one golden file: from the current cell,
 // raising the extent, which never shrinks; CR LF or a lone LF end a line and
-// a blank line still counts as a row; a final CR writes an empty cell on the
-// next row; columns or rows past the limit stop with a message naming where
-// the paste began, after writing what fits; an empty text changes nothing.
+// a blank line still counts as a row; a final row end (CR, LF or CR LF) ends
+// the paste and leaves the row below alone, even on the last row; columns or
+// rows past the limit stop with a message naming where the paste began, after
+// writing what fits; an empty text changes nothing.
 TEST_F(AreaTransferencia, ColagensSucessivas) {
   std::string t;
   const std::tuple<int, int, const char*> colagens[] = {
       {4, 5, "1\t2\r3\t4"}, {1, 1, "x"},        {1, 1, "a\tb\r\nc\td\ne"}, {1, 10, "x\r\n\r\ny"},
-      {3, 7, "a\tb\r"},     {2, 2, ""},         {25, 3, "1\t2\t3"},        {2, 9999, "a\rb\rc"}};
+      {3, 7, "a\tb\r"},     {3, 7, "c\n"},      {3, 7, "d\r\n"},           {2, 2, ""},
+      {25, 3, "1\t2\t3"},   {2, 9999, "a\rb\rc"}, {2, 10000, "z\r\n"}};
   g.escreve(3, 8, "antigo");
   g.escreve(4, 8, "fica");
   for (const auto& [c, r, texto] : colagens) {
@@ -66,6 +68,7 @@ TEST_F(AreaTransferencia, ColarDesabilitaAdaptar) {
   sis.simples.Adaptar = sis.quartis.Adaptar = true;
   ColarClick(sis, "5");
   EXPECT_EQ(g.le(2, 2), "5");
+  EXPECT_EQ(o.Celula, "5");
   EXPECT_FALSE(sis.simples.Adaptar);
   EXPECT_FALSE(sis.quartis.Adaptar);
 }

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "core/engine/quartis_calculo.h"
 #include "core/engine/simples_auxiliar.h"
 #include "core/engine/simples_calculo.h"
@@ -68,6 +71,15 @@ TEST_F(SaidaSimples, RefusalsWriteNothing) {
   responde_dialogo(a.pasta / "uniao.csv");
   EXPECT_TRUE(Salva_Uniao(a.sis, DestinoUniao::Unir));
   EXPECT_TRUE(existe(a.pasta / "uniao.csv"));
+}
+
+TEST_F(SaidaSimples, AFileThatCannotBeCreatedNamesThePlatformsErrorOnce) {
+  responde_dialogo(a.pasta / "sem_pasta/vardex.csv");
+  EXPECT_FALSE(Salva_Uniao(a.sis, DestinoUniao::Vardex));
+  ASSERT_EQ(a.plat.mensagens.size(), 1u);
+  EXPECT_EQ(a.plat.mensagens[0].texto,
+            std::string("Erro ao tentar gravar o arquivo para o sistema Vardex.\r\rErro original: ") +
+                std::strerror(ENOENT));
 }
 
 TEST_F(SaidaSimples, ACodeThatIsNoNumberGivesTheVardexError) {

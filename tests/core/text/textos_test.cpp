@@ -38,6 +38,9 @@ TEST(Textos, FiltraTecla)
         {false, 8, 8},       {true, 13, 0}};
     for (const auto& [numero, tecla, filtrada] : casos)
         EXPECT_EQ(Filtra_Tecla(numero, tecla), filtrada) << numero << " " << static_cast<uint32_t>(tecla);
+    // Pasted text keeps what typing would keep.
+    EXPECT_EQ(Filtra_Texto(true, "abc;20\b2\r\n5"), "2025");
+    EXPECT_EQ(Filtra_Texto(false, "a1 Ção;z\b"), "AOZ");
 }
 
 TEST(Textos, DireitaEComprimentoContamCaracteres)
