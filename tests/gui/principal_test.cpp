@@ -10,6 +10,15 @@ class TestePrincipal : public TesteJanelas {
   Q_OBJECT
 
  private slots:
+  // The results pages shown once at creation leave their status text; their
+  // commands have no results yet to act on.
+  void inicioComASituacaoDosResultados() {
+    Programa novo;
+    QCOMPARE(novo.app->princ->Situacao->currentMessage(),
+             QString::fromStdString(zivu::kSituacaoResultados));
+    QCOMPARE(novo.itens_ligados(), QStringList());
+  }
+
   void menusSeguemAPaginaMostrada() {
     QCOMPARE(p->itens_ligados().size(), 14);
     QCOMPARE(princ->Situacao->currentMessage(), QString("Dados que representam o ponto de partida da projeção"));

@@ -53,6 +53,9 @@ class TesteQuartis : public TesteJanelas {
     QTest::keyClick(q->Sel_Area, Qt::Key_Right);
     QCOMPARE(p->app->sis.quartis.Sel_Area.posicao, 3);
     QCOMPARE(q->Sel_Area->toolTip(), QString::fromStdString(p->app->sis.quartis.Sel_Area.hint));
+    QCOMPARE(princ->Situacao->currentMessage(), q->Sel_Area->toolTip());
+    QTest::keyClick(q->Sel_Area, Qt::Key_PageUp);
+    QCOMPARE(p->app->sis.quartis.Sel_Area.posicao, 4);
     QVERIFY(na_vista_inteira(2, 12) != posicoes);
     for (auto pagina : {zivu::PaginaQuartis::Estatisticas, zivu::PaginaQuartis::Excecoes})
       QVERIFY(QString::fromStdString(q->impressao(pagina).second).endsWith(" - " + q->Sel_Area->toolTip()));

@@ -15,13 +15,23 @@ const std::string* ano_escolhido(const std::vector<std::string>& anos, int indic
   return &anos[static_cast<size_t>(indice)];
 }
 
+// The chooser opens on the year on screen, when the list holds it.
+void preseleciona(const std::vector<std::string>& anos, const std::string& na_tela, int& indice) {
+  for (size_t i = 0; i < anos.size(); ++i)
+    if (anos[i] == na_tela) indice = static_cast<int>(i);
+}
+
 }  // namespace
 
-void Ano_ProjetadoClick(Simples& s) { s.Anos_visivel = true; }
+void Ano_ProjetadoClick(Simples& s) {
+  preseleciona(s.Esc_Ano_Projetado, s.Ano_Projetado_hint, s.Esc_Ano_Projetado_indice);
+  s.Anos_visivel = true;
+}
 
 void Cancelar_anoClick(Simples& s) { s.Anos_visivel = false; }
 
 void Ano_ProjetadoClick(Quartis& q) {
+  preseleciona(q.Esc_Ano_Projetado, q.Ano_Projetado_hint, q.Esc_Ano_Projetado_indice);
   q.Anos_visivel = true;
   q.barra3_habilitado = false;
 }

@@ -23,6 +23,11 @@ void ResultadosShow(Sistema& sis) {
 
 void VariaveisShow(Sistema& sis) { Habilita_Menus(sis.princ, PaginaMenu::Variaveis); }
 
+void ResultadosCriados(Sistema& sis) {
+  ResultadosShow(sis);
+  Desliga_Menus(sis.princ);
+}
+
 std::string Titulo_ImpTab(const Quartis& q) {
   switch (q.tabela_partida) {
     case TabelaPartida::OrdemPop: return " - Registros para quartil - ordem: populacao";

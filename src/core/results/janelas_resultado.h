@@ -23,6 +23,10 @@ void SimplesShow(Sistema& sis);
 void ResultadosShow(Sistema& sis);
 // Page "Variáveis" shown: export, copy and print only.
 void VariaveisShow(Sistema& sis);
+// The results windows created: each shows its results page once, which
+// leaves that page's status text. Its commands (export, copy, print) would
+// act on results not yet calculated, so the menus stay off.
+void ResultadosCriados(Sistema& sis);
 
 // Print titles of the quartile window: the listing of the checked radio
 // button, the statistics and the description of the data area chosen on the

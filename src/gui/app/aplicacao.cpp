@@ -5,6 +5,7 @@
 
 #include "core/files/arquivos.h"
 #include "core/janela_principal.h"
+#include "core/results/janelas_resultado.h"
 #include "gui/app/idioma.h"
 #include "gui/app/princ.h"
 #include "gui/app/sobre.h"
@@ -45,6 +46,7 @@ Aplicacao::Aplicacao(std::string pasta_sistema)
   princ->define_filhas({origem, simples, quartis, sobre});
   utab = new TUTab(princ);
   uni_s = new TUni_S(princ);
+  zivu::ResultadosCriados(sis);
   atualiza();
 }
 

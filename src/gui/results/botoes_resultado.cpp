@@ -2,6 +2,7 @@
 
 #include <QIcon>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -12,6 +13,19 @@ namespace {
 
 QToolButton* com_figura(const char* nome, const QString& texto_dica, const char* tema,
                         QStyle::StandardPixmap reserva, QWidget* pai) {
+  // Outside a desktop that names its icon theme, the standard pictures come
+  // from the freedesktop theme most systems install.
+  static const bool tema_definido = [] {
+    if (!QIcon::themeName().isEmpty() && QIcon::themeName() != "hicolor") return true;
+    QStringList pastas = QIcon::themeSearchPaths();
+    for (const QString& p :
+         QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, "icons", QStandardPaths::LocateDirectory))
+      if (!pastas.contains(p)) pastas << p;
+    QIcon::setThemeSearchPaths(pastas);
+    QIcon::setThemeName("Adwaita");
+    return true;
+  }();
+  (void)tema_definido;
   QToolButton* b = ferramenta(QString(), nome, texto_dica, pai);
   b->setIcon(QIcon::fromTheme(tema, pai->style()->standardIcon(reserva)));
   b->setAccessibleName(texto_dica);

@@ -198,6 +198,9 @@ void TQuartis::cria_estatisticas() {
   Sel_Area = new QSlider(Qt::Horizontal, barra3);
   Sel_Area->setObjectName("Sel_Area");
   Sel_Area->setTickPosition(QSlider::TicksBelow);
+  // One tick and one page step per area.
+  Sel_Area->setTickInterval(1);
+  Sel_Area->setPageStep(1);
   Sel_Area->setRange(1, 1);
   Sel_Area->setEnabled(false);
   Sel_Area->setMinimumWidth(120);
@@ -230,6 +233,8 @@ void TQuartis::cria_estatisticas() {
     comando([&sis, posicao] {
       sis.quartis.Sel_Area.posicao = posicao;
       zivu::Sel_AreaChange(sis);
+      // The status names the area on screen.
+      sis.status(sis.quartis.Sel_Area.hint);
     });
   });
   connect(Tab_Estatisticas->selectionModel(), &QItemSelectionModel::currentChanged, this,

@@ -69,6 +69,10 @@ TEST_F(EscolhaDoAno, LoadingAYearRestoresItsGridsRatesAndObservations) {
   const std::string t = a.texto();
   ASSERT_TRUE(escolhe(1));
   espera_dourado("simples_escolha_ano.txt", t + "=== 2002\n" + a.texto());
+  // The chooser opens on the year on screen.
+  a.s().Esc_Ano_Projetado_indice = 2;
+  Ano_ProjetadoClick(a.s());
+  EXPECT_EQ(a.s().Esc_Ano_Projetado_indice, 1);
 }
 
 TEST_F(EscolhaDoAno, AnAdjustedYearReloadsAdjusted) {
