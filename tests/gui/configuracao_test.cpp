@@ -37,6 +37,18 @@ class TesteConfiguracao : public TesteJanelas {
     QApplication::clipboard()->setText(teclas);
     QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(e->text(), texto);
+    // And through the edit's menu, whose paste item shows the paste keys.
+    e->setText(antes);
+    e->selectAll();
+    const QString teclas_colar = '\t' + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    QTimer::singleShot(0, [&] {
+      for (QAction* item : QApplication::activePopupWidget()->actions())
+        if (item->text().endsWith(teclas_colar)) item->trigger();
+      QApplication::activePopupWidget()->close();
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2), e->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(e, &menu);
+    QCOMPARE(e->text(), texto);
   }
 
   // A text that a command cannot convert is shown to the user: its field

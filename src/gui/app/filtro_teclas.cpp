@@ -22,9 +22,13 @@ bool FiltroTeclas::eventFilter(QObject* alvo, QEvent* evento) {
   // What is pasted, by keys or by the edit's menu, passes the typing filter.
   if (campo && evento->type() == QEvent::ContextMenu) {
     QMenu* menu = campo->createStandardContextMenu();
-    if (QAction* colar = menu->findChild<QAction*>("edit-paste")) {
-      disconnect(colar, &QAction::triggered, nullptr, nullptr);
-      connect(colar, &QAction::triggered, campo, [this, campo] { cola(campo); });
+    // The edit's own paste item is the one showing the paste keys (or,
+    // where menus show no keys, the theme's paste picture).
+    const QString teclas = '\t' + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction* item : menu->actions()) {
+      if (!item->text().endsWith(teclas) && item->icon().name() != "edit-paste") continue;
+      disconnect(item, &QAction::triggered, nullptr, nullptr);
+      connect(item, &QAction::triggered, campo, [this, campo] { cola(campo); });
     }
     menu->exec(static_cast<QContextMenuEvent*>(evento)->globalPos());
     delete menu;
