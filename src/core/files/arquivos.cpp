@@ -144,6 +144,14 @@ void grava_seguro(const std::string& caminho_pedido, std::string_view bytes) {
 }
 
 void grava_texto(const std::string& caminho, std::string_view texto_utf8) {
+  // ASCII is the same bytes in both encodings, so the usual text is written
+  // as it is rather than through a copy.
+  unsigned char bits = 0;
+  for (const char c : texto_utf8) bits |= static_cast<unsigned char>(c);
+  if (bits < 0x80) {
+    grava_seguro(caminho, texto_utf8);
+    return;
+  }
   grava_seguro(caminho, codifica_arquivo(texto_utf8));
 }
 

@@ -2,6 +2,7 @@
 #include "core/files/arquivos.h"
 #include "core/files/gravador.h"
 #include "core/files/leitor.h"
+#include "core/files/leitor_interno.h"
 #include "core/worksheet/sistema.h"
 #include "core/text/textos.h"
 
@@ -36,14 +37,26 @@ void ImportarClick(Sistema& sis) {
 }
 
 bool Importa_Arquivo(Sistema& sis, const std::string& nome) {
+  // A file that is not text, or holds nothing, is refused before the
+  // worksheet is touched, so the one on screen stays.
+  const ArquivoLido arquivo = le_limitado(nome, true);
+  const char* recusa = nullptr;
+  if (arquivo.estado == ArquivoLido::Estado::Binario)
+    recusa = " não é um arquivo de texto e não pode ser lido como planilha.";
+  else if (arquivo.estado == ArquivoLido::Estado::Lido && arquivo.bytes.empty() && arquivo.corte == Corte::Nenhum)
+    recusa = " está vazio.";
+  if (recusa) {
+    sis.plat.mensagem("O arquivo " + nome + recusa, "Erro!", Botoes::OK, Icone::Erro);
+    return false;
+  }
   sis.origem.CriarClick();
   const std::string tipo = capitais(extensao_de(nome));
   bool lido = false;
   if (tipo == "TXT" || tipo == "CSV") {
-    lido = Le_Arquivo(sis, nome, ModoLeitura::Planilha, sis.origem.DadosEntrada);
+    lido = Le_Lido(sis, nome, arquivo, ModoLeitura::Planilha, sis.origem.DadosEntrada);
   } else if (sis.plat.mensagem("Método de importação ainda não definido.\r\rAbrir como ASCII?",
                                "Aviso!", Botoes::SimNao, Icone::Aviso) == Resposta::Sim) {
-    lido = Le_Arquivo(sis, nome, ModoLeitura::Planilha, sis.origem.DadosEntrada);
+    lido = Le_Lido(sis, nome, arquivo, ModoLeitura::Planilha, sis.origem.DadosEntrada);
   }
   sis.simples.Adaptar = false;
   sis.quartis.Adaptar = false;

@@ -1,7 +1,13 @@
 // Loading a worksheet file (or a per-year result file) into a grid.
 #include "core/files/leitor.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include "core/files/arquivos.h"
 #include "core/files/leitor_interno.h"
@@ -93,14 +99,92 @@ void mensagem_em_uso(Sistema& sis, const std::string& nome) {
                     Botoes::OK, Icone::Erro);
 }
 
-bool Le_Arquivo(Sistema& sis, const std::string& nome, ModoLeitura modo, Grade& grade) {
-  // CSV and TXT files are read alike.
-  const auto bytes = le_bytes(nome);
-  if (!bytes) {
+ArquivoLido le_limitado(const std::string& nome, bool recusa_binario) {
+  ArquivoLido lido;
+  // Checked before opening: opening a FIFO waits for a writer.
+  struct stat st {};
+  if (::stat(nome.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return lido;
+  const int fd = ::open(nome.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return lido;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return lido;
+  }
+  std::string& b = lido.bytes;
+  b.reserve(static_cast<size_t>(std::min<off_t>(st.st_size, off_t{32} << 20)));
+
+  size_t inicio = 0;        // start of the line being read
+  size_t busca = 0;         // where the search for its end resumes
+  size_t linhas = 0;        // whole lines read
+  size_t dados = 0;         // of them, data lines: after the first "[FIM]" line, or all while none was seen
+  bool fim_bloco = false;
+  bool fim_arquivo = false;
+  bool visto_binario = !recusa_binario;
+  auto termina = [&](ArquivoLido::Estado estado, Corte corte, size_t tamanho) {
+    ::close(fd);
+    lido.estado = estado;
+    lido.corte = corte;
+    b.resize(tamanho);
+    return std::move(lido);
+  };
+  char bloco[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, bloco, sizeof bloco);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return termina(ArquivoLido::Estado::Ilegivel, Corte::Nenhum, 0);
+    }
+    if (n == 0)
+      fim_arquivo = true;
+    else
+      b.append(bloco, static_cast<size_t>(n));
+    if (!visto_binario && (fim_arquivo || b.size() >= kBytesBinario)) {
+      visto_binario = true;
+      if (std::memchr(b.data(), '\0', std::min(b.size(), kBytesBinario)))
+        return termina(ArquivoLido::Estado::Binario, Corte::Nenhum, 0);
+    }
+    // The whole lines in the buffer, counted as the reader will take them.
+    for (;;) {
+      const bool cheia = fim_bloco ? dados >= static_cast<size_t>(kMaxLinhas)
+                                   : linhas >= static_cast<size_t>(kMaxLinhas) + kMaxLinhasBloco;
+      if (cheia && inicio < b.size()) return termina(ArquivoLido::Estado::Lido, Corte::Linhas, inicio);
+      const size_t e = b.find_first_of("\r\n", busca);
+      if ((e == std::string::npos ? b.size() : e) - inicio > kMaxBytesLinha)
+        return termina(ArquivoLido::Estado::Lido, Corte::LinhaLonga, inicio);
+      if (e == std::string::npos) {
+        busca = b.size();
+        break;
+      }
+      // A CR at the end of what was read may be the first half of CR LF.
+      if (b[e] == '\r' && e + 1 == b.size() && !fim_arquivo) {
+        busca = e;
+        break;
+      }
+      if (!fim_bloco && std::string_view(b).substr(inicio, e - inicio) == "[FIM]") {
+        fim_bloco = true;
+        dados = 0;
+      } else {
+        ++dados;
+      }
+      ++linhas;
+      inicio = busca = e + (b[e] == '\r' && e + 1 < b.size() && b[e + 1] == '\n' ? 2 : 1);
+    }
+    if (fim_arquivo) return termina(ArquivoLido::Estado::Lido, Corte::Nenhum, b.size());
+  }
+}
+
+bool Le_Lido(Sistema& sis, const std::string& nome, const ArquivoLido& arquivo, ModoLeitura modo,
+             Grade& grade) {
+  if (arquivo.estado != ArquivoLido::Estado::Lido) {
     mensagem_em_uso(sis, nome);
     return false;
   }
-  return Le_Conteudo(sis, nome, *bytes, modo, grade);
+  return Le_Conteudo(sis, nome, arquivo.bytes, modo, grade, arquivo.corte);
+}
+
+bool Le_Arquivo(Sistema& sis, const std::string& nome, ModoLeitura modo, Grade& grade) {
+  // CSV and TXT files are read alike.
+  return Le_Lido(sis, nome, le_limitado(nome, false), modo, grade);
 }
 
 std::optional<std::vector<std::string>> Le_Coluna(const std::string& nome, int coluna, int linhas) {
@@ -178,7 +262,7 @@ std::optional<std::vector<std::string>> Le_Coluna(const std::string& nome, int c
 }
 
 bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, ModoLeitura modo,
-                 Grade& grade) {
+                 Grade& grade, Corte corte) {
   Origem& origem = sis.origem;
   const bool planilha = modo == ModoLeitura::Planilha;
   const std::string texto = decodifica_arquivo(bytes);
@@ -205,12 +289,21 @@ bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, 
     mostradas = lidas;
     sis.status(std::to_string(lidas) + " linha(s) lida(s).");
   };
+  auto mais_linhas = [&] {
+    mostra_lidas();
+    sis.plat.mensagem("O arquivo possui mais de " + std::to_string(kMaxLinhas) + " linhas.", "Erro!",
+                      Botoes::OK, Icone::Erro);
+    completo = false;
+  };
+  auto mais_colunas = [&] {
+    mostra_lidas();
+    sis.plat.mensagem("O arquivo possui mais de " + std::to_string(kMaxColunas) + " colunas.",
+                      "Erro!", Botoes::OK, Icone::Erro);
+    completo = false;
+  };
   for (size_t i = inicio_dos_dados(linhas); i < linhas.size(); ++i) {
     if (linha_atual > kMaxLinhas) {
-      mostra_lidas();
-      sis.plat.mensagem("O arquivo possui mais de " + std::to_string(kMaxLinhas) + " linhas.",
-                        "Erro!", Botoes::OK, Icone::Erro);
-      completo = false;
+      mais_linhas();
       break;
     }
     const std::string_view linha = linhas[i];
@@ -228,14 +321,15 @@ bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, 
     mais_larga = std::max(mais_larga, coluna);
     if (pos < linha.size()) {
       // A 27th field: the first 26 stay loaded and the load ends here.
-      mostra_lidas();
-      sis.plat.mensagem("O arquivo possui mais de " + std::to_string(kMaxColunas) + " colunas.",
-                        "Erro!", Botoes::OK, Icone::Erro);
-      completo = false;
+      mais_colunas();
       break;
     }
     ++linha_atual;
   }
+  // A read cut at a bound ends as the line past it would have: a line after
+  // the last row, or one wider than a sheet row can be written.
+  if (completo && corte == Corte::Linhas) mais_linhas();
+  if (completo && corte == Corte::LinhaLonga) mais_colunas();
   mostra_lidas();
 
   // The extent covers every row loaded, also when a message cut the load short,

@@ -22,8 +22,37 @@ std::vector<std::string_view> divide_linhas(std::string_view texto);
 // stays applied).
 bool Le_Configuracao(Sistema& sis, const std::vector<std::string_view>& linhas);
 
-// Le_Arquivo on bytes already read from the file `nome`.
+// A worksheet file is read only as far as it can still be one: a line longer
+// than this, or a line after the sheet's last row, ends the read.
+inline constexpr size_t kMaxBytesLinha = size_t{1} << 20;
+// Lines a configuration block may take before its "[FIM]": while none has
+// been seen, every line may still be part of the block.
+inline constexpr size_t kMaxLinhasBloco = 100000;
+// Bytes looked at for a NUL, the mark of a file that is not text.
+inline constexpr size_t kBytesBinario = size_t{64} << 10;
+
+// Where a bounded read stopped before the end of the file.
+enum class Corte { Nenhum, Linhas, LinhaLonga };
+
+struct ArquivoLido {
+  enum class Estado { Lido, Ilegivel, Binario } estado = Estado::Ilegivel;
+  std::string bytes;
+  Corte corte = Corte::Nenhum;
+};
+
+// Reads the file `nome` as a stream within the bounds above. Only regular
+// files are opened (a folder, FIFO or device is Ilegivel, never waited on);
+// with `recusa_binario` a NUL in the first kBytesBinario bytes ends the read
+// as Binario.
+ArquivoLido le_limitado(const std::string& nome, bool recusa_binario);
+
+// Le_Arquivo on a file already read.
+bool Le_Lido(Sistema& sis, const std::string& nome, const ArquivoLido& arquivo, ModoLeitura modo,
+             Grade& grade);
+
+// Le_Arquivo on bytes already read from the file `nome`; `corte` says where
+// a bounded read stopped, so that the load ends with that bound's message.
 bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, ModoLeitura modo,
-                 Grade& grade);
+                 Grade& grade, Corte corte = Corte::Nenhum);
 
 }  // namespace zivu

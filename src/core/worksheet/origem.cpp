@@ -232,9 +232,9 @@ void Origem::EsvaziaPlanilhas() {
   int ultimo_pct = 0;
   for (int r = 1; r <= ultima_linha; ++r) {
     for (int c = 1; c <= ultima_coluna; ++c) {
-      DadosEntrada.cel(c, r).clear();
-      saida.escreve(c, r, {});
-      variaveis.escreve(c, r, {});
+      DadosEntrada.apaga(c, r);
+      saida.apaga(c, r);
+      variaveis.apaga(c, r);
     }
     const int pct = static_cast<int>(static_cast<int64_t>(r) * 100 / maximo);
     if (pct != ultimo_pct) {

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <array>
 
 #include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "plataforma_teste.h"
 #include "core/files/auxiliar_arquivos.h"
+#include "core/files/leitor_interno.h"
 #include "dourado.h"
 
 namespace zivu::teste {
@@ -150,8 +153,11 @@ TEST_F(Leitura, NumbersOutsideTheirRangeAreMalformed) {
 
 // ---- bad files
 
+// A FIFO or a device would block or never end: refused as unreadable.
 TEST_F(Leitura, MissingOrUnreadableFile) {
-  for (const std::string& nome : {pasta / "nao_existe.csv", pasta.caminho()}) {
+  ASSERT_EQ(::mkfifo((pasta / "fifo.csv").c_str(), 0600), 0);
+  for (const std::string& nome : {pasta / "nao_existe.csv", pasta.caminho(), pasta / "fifo.csv",
+                                  std::string("/dev/zero")}) {
     plat.mensagens.clear();
     o.cfg.AnoProj = "1999";
     EXPECT_FALSE(le(nome));
@@ -179,6 +185,29 @@ TEST_F(Leitura, TenThousandAndOneLinesKeepTheFirstTenThousandWithTheirExtent) {
   EXPECT_EQ(o.UltimaColuna, 2);
   EXPECT_EQ(plat.situacoes.back(), "10000 linha(s) lida(s).");
   EXPECT_FALSE(plat.espera);
+}
+
+// Past a bound the read stops there, with the message of the line past the
+// sheet's last row or of a line wider than a row.
+TEST_F(Leitura, ReadStopsAtTheFirstLineOutsideTheBounds) {
+  std::string linhas;
+  for (int i = 1; i <= 10001; ++i) linhas += "v" + std::to_string(i) + ";x\r\n";
+  const struct {
+    std::string texto, mensagem;
+    int ultima;
+  } casos[] = {
+      {"[INICIO]\r\n[FIM]\r\n" + linhas, "O arquivo possui mais de 10000 linhas.", 10000},
+      {"[FIM]\r\na;b\r\n" + std::string(kMaxBytesLinha + 1, 'x') + "\r\nc\r\n",
+       "O arquivo possui mais de 26 colunas.", 1},
+  };
+  for (const auto& caso : casos) {
+    plat.mensagens.clear();
+    escreve_tudo(pasta / "limite.csv", caso.texto);
+    EXPECT_FALSE(le(pasta / "limite.csv"));
+    EXPECT_EQ(textos(), (Textos{"Erro!|" + caso.mensagem}));
+    EXPECT_EQ(o.UltimaLinha, caso.ultima);
+    EXPECT_EQ(cel(1, caso.ultima), caso.ultima == 1 ? "a" : "v10000");
+  }
 }
 
 TEST_F(Leitura, TwentySevenFieldsStopTheLoadKeepingThatRowsFirst26) {
@@ -245,6 +274,25 @@ TEST_F(Importacao, NoLeavesAnEmptyWorksheet) {
   EXPECT_EQ(cel(1, 1), "");
   EXPECT_FALSE(sis.simples.Adaptar);
   EXPECT_FALSE(sis.quartis.Adaptar);
+}
+
+// Refused before anything is cleared or asked: the worksheet on screen stays.
+TEST_F(Importacao, FileNotTextOrEmptyKeepsTheWorksheet) {
+  const std::pair<std::string, std::string> casos[] = {
+      {dados("binary.dat"), " não é um arquivo de texto e não pode ser lido como planilha."},
+      {dados("empty.csv"), " está vazio."},
+  };
+  for (const auto& [nome, texto] : casos) {
+    plat.mensagens.clear();
+    o.DadosEntrada.cel(1, 1) = "old";
+    o.UltimaColuna = o.UltimaLinha = 1;
+    sis.princ.ArquivoPlanilha = "anterior.csv";
+    EXPECT_FALSE(Importa_Arquivo(sis, nome));
+    EXPECT_EQ(textos(), (Textos{"Erro!|O arquivo " + nome + texto}));
+    EXPECT_EQ(cel(1, 1), "old");
+    EXPECT_EQ(o.UltimaLinha, 1);
+    EXPECT_EQ(sis.princ.ArquivoPlanilha, "anterior.csv");
+  }
 }
 
 TEST_F(Importacao, ImportRebuildsTheChecklist) {
