@@ -76,6 +76,8 @@ int AjusteColunas::largura(int coluna, const std::vector<int>& linhas) const {
     const QString titulo = m->headerData(coluna, Qt::Horizontal, Qt::DisplayRole).toString();
     w = vista_->horizontalHeader()->fontMetrics().horizontalAdvance(titulo) + 12;
   }
+  // An empty column keeps the width of a new one, ready to be typed in.
+  if (linhas.empty()) return std::max(w, vista_->horizontalHeader()->defaultSectionSize());
   QStyleOptionViewItem o;
   o.initFrom(vista_);
   o.font = vista_->font();
