@@ -30,10 +30,11 @@ std::vector<LarguraColuna> larguras_colunas(const Grade& g, int c0, int r0, int 
   for (int r = std::max(0, r0); r < g.linhas(); ++r)
     for (int c = std::max(0, c0); c < g.colunas(); ++c) {
       const std::string& t = g.cel(c, r);
-      if (t.empty() || !cabe_na_coluna(g, c, r)) continue;
+      if (t.empty()) continue;
       auto& m = melhores[static_cast<size_t>(c - c0)];
       // Byte length first: cheap, and no shorter in characters than it counts.
       if (static_cast<int>(m.size()) == quantas && static_cast<int>(t.size()) <= m.back().first) continue;
+      if (!cabe_na_coluna(g, c, r)) continue;
       const int n = comprimento(t);
       if (static_cast<int>(m.size()) == quantas && n <= m.back().first) continue;
       auto pos = std::find_if(m.begin(), m.end(), [n](const auto& p) { return p.first < n; });

@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QTableView>
 #include <algorithm>
+#include <functional>
+#include <string>
+#include <typeinfo>
 
 #include "core/worksheet/grade.h"
 #include "core/worksheet/larguras.h"
@@ -15,13 +18,15 @@ namespace {
 // Texts measured per column: the longest by characters; a few, since letters
 // differ in width where digits do not.
 constexpr int kCandidatas = 6;
+// Rows read for the mark of a grid's texts, besides its first ones.
+constexpr int kLinhasMarca = 64;
 
 }  // namespace
 
 void DelegadoTransborda::paint(QPainter* p, const QStyleOptionViewItem& opcao, const QModelIndex& i) const {
   const auto* vista = qobject_cast<const QTableView*>(opcao.widget);
   const QString texto = i.data(Qt::DisplayRole).toString();
-  if (!vista || texto.isEmpty() || i.data(Qt::TextAlignmentRole).isValid()) {
+  if (!vista || texto.isEmpty()) {
     QStyledItemDelegate::paint(p, opcao, i);
     return;
   }
@@ -56,16 +61,38 @@ AjusteColunas::AjusteColunas(QTableView* vista, const zivu::Grade& grade, int de
   vista->installEventFilter(this);
 }
 
+size_t AjusteColunas::marca() const {
+  const int colunas = grade_.colunas(), linhas = grade_.linhas();
+  size_t h = static_cast<size_t>(colunas) * 1000003u + static_cast<size_t>(linhas);
+  auto mistura = [&h, this](int c, int r) {
+    h = h * 1000003u ^ std::hash<std::string>{}(grade_.le(c, r));
+  };
+  const int passo = std::max(1, linhas / kLinhasMarca);
+  for (int r = 0; r < linhas; r += r < 8 ? 1 : passo)
+    for (int c = 0; c < colunas; ++c) mistura(c, r);
+  // Edits and pastes happen at the current cell, and Enter moves it down.
+  const QModelIndex atual = vista_->currentIndex();
+  if (atual.isValid())
+    for (int r = atual.row() + deslocamento_ - 1; r <= atual.row() + deslocamento_; ++r)
+      for (int c = 0; c < colunas; ++c) mistura(c, r);
+  return h;
+}
+
 void AjusteColunas::verifica() {
   if (!vista_->isVisible()) {
     pendente_ = true;
     return;
   }
+  // Every command refreshes every view: the whole grid is read only when the
+  // mark says its texts changed.
+  const size_t m = marca();
+  if (m == marca_ && !chaves_.empty()) return;
+  marca_ = m;
   ajusta();
 }
 
 bool AjusteColunas::eventFilter(QObject* alvo, QEvent* evento) {
-  if (alvo == vista_ && evento->type() == QEvent::Show && pendente_) ajusta();
+  if (alvo == vista_ && evento->type() == QEvent::Show && pendente_) verifica();
   return QObject::eventFilter(alvo, evento);
 }
 
@@ -93,6 +120,7 @@ int AjusteColunas::largura(int coluna, const std::vector<int>& linhas) const {
 
 void AjusteColunas::ajusta(bool todas) {
   pendente_ = false;
+  marca_ = marca();
   const auto larguras = zivu::larguras_colunas(grade_, deslocamento_, deslocamento_, kCandidatas);
   const int n = std::min(static_cast<int>(larguras.size()), vista_->model()->columnCount());
   if (static_cast<int>(chaves_.size()) != n) {
@@ -119,7 +147,7 @@ void AjusteColunas::ajusta_coluna(int coluna) {
 
 AjusteColunas* ajusta_colunas(QTableView* vista, const zivu::Grade& grade, int deslocamento) {
   // The view's own painter, when it has one, stays.
-  if (vista->itemDelegate() && vista->itemDelegate()->metaObject() == &QStyledItemDelegate::staticMetaObject)
+  if (vista->itemDelegate() && typeid(*vista->itemDelegate()) == typeid(QStyledItemDelegate))
     vista->setItemDelegate(new DelegadoTransborda(vista));
   return new AjusteColunas(vista, grade, deslocamento);
 }

@@ -24,7 +24,10 @@ class DelegadoTransborda : public QStyledItemDelegate {
 // Keeps the columns of `vista` fitted to `grade`, whose column and row
 // `deslocamento` is the view's first; that row and column are the headers
 // when `deslocamento` is 1. A column is fitted again when its widest text
-// changes, so a width the user set stays until new texts come.
+// changes, so a width the user set stays until new texts come. A load, a
+// calculation or a year changes the texts all over the grid; an edit outside
+// the current cell's rows that widens a column waits for the next of those
+// (or the header edge's double-click).
 class AjusteColunas : public QObject {
   Q_OBJECT
  public:
@@ -40,11 +43,15 @@ class AjusteColunas : public QObject {
 
  private:
   int largura(int coluna, const std::vector<int>& linhas) const;
+  // A cheap mark of the grid's texts: its shape, rows spread over it and the
+  // rows at the current cell.
+  size_t marca() const;
   void verifica();
   QTableView* vista_;
   const zivu::Grade& grade_;
   const int deslocamento_;
   bool pendente_ = true;  // texts changed while the view was hidden
+  size_t marca_ = 0;
   std::vector<QString> chaves_;  // per column, what its width was fitted to
 };
 
