@@ -1,6 +1,7 @@
 // The desktop program driven offscreen: start-up, importing a full worksheet,
-// "Criar" on a full sheet, painting one screen of marked cells, and the peak
-// memory with a full sheet loaded.
+// "Criar" on a full sheet, painting one screen of marked cells, fitting the
+// columns of a full sheet, showing it again unchanged, and the peak memory
+// with a full sheet loaded.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -13,6 +14,7 @@
 #include "core/files/gravador.h"
 #include "core/files/leitor.h"
 #include "gui/app/aplicacao.h"
+#include "gui/app/colunas.h"
 #include "gui/app/princ.h"
 #include "gui/worksheet/origem_janela.h"
 
@@ -93,6 +95,25 @@ void BM_Pintar_Tela_Marcada(benchmark::State& state) {
   for (auto _ : state) repinta_planilha(*app);
 }
 BENCHMARK(BM_Pintar_Tela_Marcada)->Unit(benchmark::kMicrosecond);
+
+// Fitting every column of a full sheet to its texts, as after an import.
+void BM_Ajustar_Colunas_Planilha_Cheia(benchmark::State& state) {
+  auto app = abre(true);
+  preenche_planilha(app->sis);
+  app->atualiza();
+  auto* ajuste = app->origem->DadosEntrada->findChild<AjusteColunas*>();
+  for (auto _ : state) ajuste->ajusta(true);
+}
+BENCHMARK(BM_Ajustar_Colunas_Planilha_Cheia)->Unit(benchmark::kMillisecond);
+
+// What every command pays to show a full sheet again when nothing changed.
+void BM_Atualizar_Planilha_Cheia(benchmark::State& state) {
+  auto app = abre(true);
+  preenche_planilha(app->sis);
+  app->atualiza();
+  for (auto _ : state) app->atualiza();
+}
+BENCHMARK(BM_Atualizar_Planilha_Cheia)->Unit(benchmark::kMillisecond);
 
 void BM_Memoria_Planilha_Cheia(benchmark::State& state) {
   const std::string nome = planilha_cheia();

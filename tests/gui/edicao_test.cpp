@@ -106,7 +106,7 @@ class TesteEdicao : public TesteJanelas {
   }
 
  private:
-  QString situacao() const { return princ->Situacao->currentMessage(); }
+  QString situacao() const { return princ->situacao_mostrada(); }
 };
 
 QTEST_MAIN(TesteEdicao)

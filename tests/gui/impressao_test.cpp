@@ -23,6 +23,28 @@ class TesteImpressao : public TesteJanelas {
     QVERIFY(paginas() > 2);
   }
 
+  // Columns wider than the paper continue on further pages, a long title
+  // runs over its empty neighbours: every value reaches the paper.
+  void colunasQueNaoCabemContinuamEmOutrasPaginas() {
+    w->DadosEntrada.escreve(1, 1, std::string(150, 'T'));
+    QStringList valores;
+    for (int c = 1; c <= 14; ++c)
+      for (int r = 2; r <= 4; ++r) {
+        valores << QString("V%1x%2").arg(c).arg(r).leftJustified(16, 'z');
+        w->DadosEntrada.escreve(c, r, valores.back().toStdString());
+      }
+    w->UltimaColuna = 14;
+    w->UltimaLinha = 4;
+    o->Imprimir->click();
+    QVERIFY(paginas() > 1);
+    QProcess texto;
+    texto.start("pdftotext", {"-layout", pdf, "-"});
+    QVERIFY(texto.waitForFinished());
+    const QString impresso = QString::fromUtf8(texto.readAllStandardOutput());
+    for (const QString& v : valores) QVERIFY2(impresso.contains(v), qPrintable(v));
+    QCOMPARE(QString(impresso).remove(QRegularExpression("[^T]")).size(), 150);
+  }
+
   void canceladoOuVazioNaoImprime() {
     d->cancela_impressao = true;
     preenche(5);

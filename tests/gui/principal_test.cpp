@@ -21,7 +21,7 @@ class TestePrincipal : public TesteJanelas {
 
   void menusSeguemAPaginaMostrada() {
     QCOMPARE(p->itens_ligados().size(), 14);
-    QCOMPARE(princ->Situacao->currentMessage(), QString("Dados que representam o ponto de partida da projeção"));
+    QCOMPARE(princ->situacao_mostrada(), QString("Dados que representam o ponto de partida da projeção"));
     o->Ficha->setCurrentWidget(o->Configuracao);
     QCOMPARE(p->itens_ligados(), QStringList());
   }
@@ -200,6 +200,18 @@ class TestePrincipal : public TesteJanelas {
     princ->acao("Nahorizontal1")->trigger();
     QVERIFY(!origem->isMaximized());
     QCOMPARE(origem->width(), princ->mdi->viewport()->width());
+    // Closed with the title bar's X, it comes back whole, and Exportar finds it.
+    for (const char* item : {"Origem1", "Emcascata1"}) {
+      origem->close();
+      QVERIFY(!o->DadosEntrada->isVisible());
+      princ->acao(item)->trigger();
+      if (origem->isMinimized()) origem->showNormal();
+      QVERIFY(o->DadosEntrada->isVisible());
+    }
+    w->DadosEntrada.escreve(1, 1, "x");
+    d->arquivos = {p->pasta.filePath("saida.csv")};
+    princ->acao("Exportar1")->trigger();
+    QVERIFY(QFile::exists(p->pasta.filePath("saida.csv")));
   }
 
   void filtrosComAsMesmasLegendasNaMesmaOrdem() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "core/worksheet/larguras.h"
 #include "core/worksheet/sistema.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
@@ -10,6 +11,41 @@
 namespace zivu {
 
 namespace {
+
+std::u32string para_u32(std::string_view s) {
+  std::u32string r;
+  for (size_t i = 0; i < s.size();) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const int n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+    char32_t c = n == 1 ? b : b & (0x3F >> (n - 1));
+    for (int k = 1; k < n && i + k < s.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    r += c;
+    i += static_cast<size_t>(n);
+  }
+  return r;
+}
+
+std::string de_u32(std::u32string_view s) {
+  std::string r;
+  for (char32_t c : s) {
+    if (c < 0x80) {
+      r += static_cast<char>(c);
+    } else if (c < 0x800) {
+      r += static_cast<char>(0xC0 | (c >> 6));
+      r += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      r += static_cast<char>(0xE0 | (c >> 12));
+      r += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      r += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      r += static_cast<char>(0xF0 | (c >> 18));
+      r += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      r += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      r += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return r;
+}
 
 bool preenchida(const Grade& g, int c, int r) { return !apara(g.le(c, r)).empty(); }
 
@@ -55,6 +91,89 @@ LinhasTabela Linhas_Tabela(const Grade& g) {
   return t;
 }
 
+std::vector<LinhasTabela> Faixas_Tabela(const Grade& g, int caracteres) {
+  std::vector<LinhasTabela> faixas;
+  const LinhasTabela inteira = Linhas_Tabela(g);
+  if (inteira.dados.empty()) return faixas;
+  const int ultima_linha = static_cast<int>(inteira.dados.size());
+  int ultima_coluna = 0;
+  for (int r = 1; r <= ultima_linha; ++r)
+    for (int c = g.colunas() - 1; c > ultima_coluna; --c)
+      if (preenchida(g, c, r)) {
+        ultima_coluna = c;
+        break;
+      }
+  auto texto = [&g](int c, int r) { return apara(g.le(c, r)); };
+  auto transborda = [&](int c, int r) { return c < ultima_coluna && !cabe_na_coluna(g, c, r); };
+  std::vector<int> larguras(static_cast<size_t>(ultima_coluna) + 1, 0);
+  for (int r = 0; r <= ultima_linha; ++r)
+    for (int c = 0; c <= ultima_coluna; ++c)
+      if (!transborda(c, r)) larguras[c] = std::max(larguras[c], comprimento(texto(c, r)));
+  // A text that runs over must end before the next filled cell of its row;
+  // from the right, so the columns it runs over have their final widths.
+  for (int c = ultima_coluna - 1; c >= 1; --c)
+    for (int r = 0; r <= ultima_linha; ++r) {
+      if (!transborda(c, r)) continue;
+      const int n = comprimento(texto(c, r));
+      int k = c + 1, espaco = larguras[c];
+      while (k <= ultima_coluna && !preenchida(g, k, r)) espaco += 1 + larguras[k++];
+      if (k <= ultima_coluna && n > espaco) larguras[c] += n - espaco;
+    }
+
+  // Each row laid out whole, without its number; then cut into bands of
+  // whole columns where they fit, of characters where one does not.
+  std::vector<int> inicio(static_cast<size_t>(ultima_coluna) + 2, 0);
+  for (int c = 1; c <= ultima_coluna; ++c) inicio[c + 1] = inicio[c] + larguras[c] + 1;
+  std::vector<std::u32string> linhas;
+  size_t total = static_cast<size_t>(inicio[ultima_coluna + 1] - 1);
+  for (int r = 0; r <= ultima_linha; ++r) {
+    std::u32string l;
+    for (int c = 1; c <= ultima_coluna; ++c) {
+      const std::u32string t = para_u32(texto(c, r));
+      if (t.empty()) continue;
+      if (l.size() < static_cast<size_t>(inicio[c])) l.resize(static_cast<size_t>(inicio[c]), U' ');
+      else if (!l.empty()) l += U' ';
+      l += t;
+    }
+    total = std::max(total, l.size());
+    linhas.push_back(std::move(l));
+  }
+  const int numeros = larguras[0];
+  const size_t cabe = static_cast<size_t>(std::max(1, caracteres - numeros - 1));
+  size_t ini = 0;
+  while (ini < total) {
+    size_t fim = std::min(total, ini + cabe);
+    if (fim < total) {
+      // Up to the last column that ends inside the band, when one does.
+      size_t borda = 0;
+      for (int c = 1; c <= ultima_coluna; ++c) {
+        const size_t b = static_cast<size_t>(inicio[c] + larguras[c]);
+        if (static_cast<size_t>(inicio[c]) >= ini && b <= ini + cabe) borda = std::max(borda, b);
+      }
+      if (borda > ini) fim = borda;
+    }
+    LinhasTabela f;
+    for (int r = 0; r <= ultima_linha; ++r) {
+      std::string l;
+      acrescenta_alinhado(l, texto(0, r), numeros);
+      l += ' ';
+      const std::u32string& t = linhas[static_cast<size_t>(r)];
+      if (ini < t.size()) l += de_u32(t.substr(ini, fim - ini));
+      (r == 0 ? f.cabecalho : f.dados.emplace_back()) = std::move(l);
+    }
+    faixas.push_back(std::move(f));
+    ini = fim;
+    // The space between two columns starts no band, unless a text runs
+    // over it.
+    const bool separador = std::any_of(inicio.begin() + 2, inicio.end() - 1,
+                                       [ini](int i) { return static_cast<size_t>(i) == ini + 1; });
+    if (separador && std::all_of(linhas.begin(), linhas.end(),
+                                 [ini](const std::u32string& l) { return ini >= l.size() || l[ini] == U' '; }))
+      ++ini;
+  }
+  return faixas;
+}
+
 std::vector<Pagina> Paginas_Tabela(const LinhasTabela& linhas, std::string_view data_titulo,
                                    int linrel) {
   std::vector<Pagina> paginas;
@@ -80,7 +199,7 @@ std::vector<Pagina> Paginas_Tabela(const LinhasTabela& linhas, std::string_view 
 }
 
 std::vector<Pagina> Imprime_Tabela(Sistema& sis, const Grade& grade, std::string_view data,
-                                   std::string_view titulo) {
+                                   std::string_view titulo, int caracteres) {
   const LinhasTabela linhas = Linhas_Tabela(grade);
   if (linhas.dados.empty()) return {};
   const std::string& texto = sis.origem.cfg.LinRel;
@@ -90,7 +209,15 @@ std::vector<Pagina> Imprime_Tabela(Sistema& sis, const Grade& grade, std::string
     sis.plat.mensagem(msg_inteiro_invalido(texto), "Erro!", Botoes::OK, Icone::Erro);
     return {};
   }
-  return Paginas_Tabela(linhas, std::string(data) + std::string(titulo), static_cast<int>(*linrel));
+  const std::string data_titulo = std::string(data) + std::string(titulo);
+  if (caracteres <= 0) return Paginas_Tabela(linhas, data_titulo, static_cast<int>(*linrel));
+  std::vector<Pagina> paginas;
+  for (const LinhasTabela& faixa : Faixas_Tabela(grade, caracteres))
+    for (Pagina& p : Paginas_Tabela(faixa, data_titulo, static_cast<int>(*linrel))) {
+      p.back() = "Página " + std::to_string(paginas.size() + 1);
+      paginas.push_back(std::move(p));
+    }
+  return paginas;
 }
 
 }  // namespace zivu

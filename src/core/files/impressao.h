@@ -28,10 +28,20 @@ using Pagina = std::vector<std::string>;
 std::vector<Pagina> Paginas_Tabela(const LinhasTabela& linhas, std::string_view data_titulo,
                                    int linrel);
 
+// The grid in bands of columns for paper `caracteres` wide: each band's lines
+// start with the row numbers (column 0) and fit the paper. Columns are as
+// wide as their texts that must fit (see `cabe_na_coluna`); a longer text
+// runs over the empty cells to its right, as on screen. A band holds at least
+// one column, however wide.
+std::vector<LinhasTabela> Faixas_Tabela(const Grade& grade, int caracteres);
+
 // What "Imprimir" sends to the printer for `grade`: no pages when nothing is
 // filled; when the worksheet's "Linhas de relatório" is not a whole number
-// the conversion message is shown and no pages are returned.
+// the conversion message is shown and no pages are returned. With paper
+// `caracteres` wide, columns that do not fit continue on further pages: all
+// the pages of the first band of columns, then those of the next (down, then
+// over), numbered in that order. Without it every line is whole.
 std::vector<Pagina> Imprime_Tabela(Sistema& sis, const Grade& grade, std::string_view data,
-                                   std::string_view titulo);
+                                   std::string_view titulo, int caracteres = 0);
 
 }  // namespace zivu

@@ -30,7 +30,7 @@ Aplicacao::Aplicacao(std::string pasta_sistema)
   plat_.define_pasta_sistema(QString::fromStdString(PastaSistema));
   princ_ = std::make_unique<TPrinc>(*this);
   princ = princ_.get();
-  plat.define_janela(princ, princ->Situacao, princ->Progressao);
+  plat.define_janela(princ, princ->Situacao, princ->Mensagem, princ->Progressao);
   sobre = new TSobre(*this, princ);
   origem = new TOrigem(*this);
   princ->adiciona_filha(origem);
@@ -43,6 +43,8 @@ Aplicacao::Aplicacao(std::string pasta_sistema)
   princ->subjanela(simples)->showMinimized();
   princ->subjanela(quartis)->resize(552, 341);
   princ->subjanela(quartis)->showMinimized();
+  // The worksheet fills the main window's area from the start.
+  princ->subjanela(origem)->showMaximized();
   princ->define_filhas({origem, simples, quartis, sobre});
   utab = new TUTab(princ);
   uni_s = new TUni_S(princ);

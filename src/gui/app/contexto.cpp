@@ -65,7 +65,8 @@ bool Contexto::imprime_tabela(const zivu::Grade& grade, const std::string& titul
   QPrintDialog dialogo(&ImprimeGrade, janela_principal);
   if (dialogo.exec() != QDialog::Accepted) return false;
   const QString data = local_brasil().toString(QDate::currentDate(), QLocale::ShortFormat);
-  const auto paginas = zivu::Imprime_Tabela(sis, grade, data.toStdString(), titulo);
+  const auto paginas =
+      zivu::Imprime_Tabela(sis, grade, data.toStdString(), titulo, caracteres_por_linha(ImprimeGrade));
   if (paginas.empty()) return false;
   plat.cursor_espera(true);
   imprime_paginas(ImprimeGrade, paginas);

@@ -3,12 +3,28 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
-void imprime_paginas(QPrinter& impressora, const std::vector<zivu::Pagina>& paginas) {
-  QPainter p(&impressora);
+namespace {
+
+QFont fonte_impressao() {
   QFont fonte("Courier", 8);
   fonte.setStyleHint(QFont::TypeWriter);
   fonte.setFixedPitch(true);
+  return fonte;
+}
+
+}  // namespace
+
+int caracteres_por_linha(QPrinter& impressora) {
+  const QFontMetrics m(fonte_impressao(), &impressora);
+  const int largura = impressora.pageLayout().paintRectPixels(impressora.resolution()).width();
+  return std::max(1, largura / std::max(1, m.horizontalAdvance(QLatin1Char('0'))));
+}
+
+void imprime_paginas(QPrinter& impressora, const std::vector<zivu::Pagina>& paginas) {
+  QPainter p(&impressora);
+  const QFont fonte = fonte_impressao();
   p.setFont(fonte);
   const QFontMetrics m(fonte, &impressora);
   const int altura = impressora.pageLayout().paintRectPixels(impressora.resolution()).height();

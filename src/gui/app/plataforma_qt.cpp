@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStatusBar>
 
@@ -32,9 +33,11 @@ QString texto_caixa(const std::string& texto) {
   return t;
 }
 
-void PlataformaQt::define_janela(QWidget* janela, QStatusBar* situacao, PainelProgresso* progresso) {
+void PlataformaQt::define_janela(QWidget* janela, QStatusBar* situacao, QLabel* mensagem,
+                                 PainelProgresso* progresso) {
   janela_ = janela;
   situacao_ = situacao;
+  mensagem_ = mensagem;
   progresso_ = progresso;
 }
 
@@ -70,10 +73,16 @@ zivu::Resposta PlataformaQt::mensagem(const std::string& texto, const std::strin
 }
 
 void PlataformaQt::status(const std::string& texto) {
-  if (!situacao_) return;
-  situacao_->showMessage(QString::fromStdString(texto));
+  if (!situacao_ || !mensagem_) return;
+  // A new status is read at once, over any hint still showing.
+  situacao_->clearMessage();
+  mensagem_->setText(QString::fromStdString(texto));
   // Long commands run without returning to the event loop.
   situacao_->repaint();
+}
+
+void PlataformaQt::dica(const QString& texto) {
+  if (situacao_) situacao_->showMessage(texto, 5000);
 }
 
 void PlataformaQt::cursor_espera(bool ligado) {

@@ -8,6 +8,7 @@
 #include "core/plataforma.h"
 
 class QWidget;
+class QLabel;
 class QStatusBar;
 class PainelProgresso;
 
@@ -19,7 +20,11 @@ QString texto_caixa(const std::string& texto);
 class PlataformaQt : public zivu::Plataforma {
  public:
   // The main window's pieces; messages without a window go on their own.
-  void define_janela(QWidget* janela, QStatusBar* situacao, PainelProgresso* progresso);
+  // The program's status stays in `mensagem`; hints cover it for a while only.
+  void define_janela(QWidget* janela, QStatusBar* situacao, QLabel* mensagem, PainelProgresso* progresso);
+  // A hint of the control with the focus: shown over the status for a few
+  // seconds, then the status is back.
+  void dica(const QString& texto);
   // The program's folder, where the examples of a first Importar are.
   void define_pasta_sistema(const QString& pasta) { pasta_sistema_ = pasta; }
 
@@ -38,6 +43,7 @@ class PlataformaQt : public zivu::Plataforma {
   std::optional<zivu::EscolhaArquivo> dialogo(const zivu::DialogoArquivo& d, bool salvar);
   QPointer<QWidget> janela_;
   QPointer<QStatusBar> situacao_;
+  QPointer<QLabel> mensagem_;
   QPointer<PainelProgresso> progresso_;
   bool espera_ = false;
   QString pasta_sistema_;

@@ -36,6 +36,17 @@ const char* const kItens[zivu::kItensMenu] = {
     "Criar1", "Importar1", "Exportar1", "Copiar1", "Colar1", "Marcar1", "Imprimir1",
     "Ano1", "Linhaprincipal1", "Linhasecundria1", "Totaldogrupo1", "Dados1", "Titulo1", "Desmarcar1"};
 
+// The windows of the program are never destroyed: the title bar's X
+// minimises a child, so Janelas and every command that shows it bring it back
+// whole.
+class SubJanela : public QMdiSubWindow {
+ protected:
+  void closeEvent(QCloseEvent* evento) override {
+    evento->ignore();
+    showMinimized();
+  }
+};
+
 }  // namespace
 
 TPrinc::TPrinc(Contexto& app) : app_(app) {
@@ -62,6 +73,9 @@ TPrinc::TPrinc(Contexto& app) : app_(app) {
   Situacao = new QStatusBar(this);
   Situacao->setObjectName("Situacao");
   setStatusBar(Situacao);
+  Mensagem = new QLabel(Situacao);
+  Mensagem->setObjectName("Mensagem");
+  Situacao->addWidget(Mensagem, 1);
   Progressao = new PainelProgresso(this);
   TelaTotais = new PainelTotais(this);
   filtra_teclas(TelaTotais->Janela_Total, true);
@@ -138,13 +152,20 @@ QAction* TPrinc::cria_acao(QMenu* menu, const QString& nome, const QString& lege
   return a;
 }
 
+QString TPrinc::situacao_mostrada() const {
+  const QString dica = Situacao->currentMessage();
+  return dica.isEmpty() ? Mensagem->text() : dica;
+}
+
 QAction* TPrinc::acao(const QString& nome) const {
   auto it = acoes_.find(nome);
   return it == acoes_.end() ? nullptr : it->second;
 }
 
 QMdiSubWindow* TPrinc::adiciona_filha(QWidget* janela) {
-  QMdiSubWindow* sub = mdi->addSubWindow(janela);
+  auto* sub = new SubJanela;
+  sub->setWidget(janela);
+  mdi->addSubWindow(sub);
   sub->setAttribute(Qt::WA_DeleteOnClose, false);
   sub->setWindowTitle(janela->windowTitle());
   sub->resize(760, 520);
@@ -246,6 +267,7 @@ void TPrinc::NaVertical() {
 void TPrinc::MostraFilha(QWidget* janela) {
   QMdiSubWindow* s = subjanela(janela);
   if (!s) return;
+  if (janela->isHidden()) janela->show();
   if (s->isMinimized()) s->showNormal();
   s->showMaximized();
   mdi->setActiveSubWindow(s);

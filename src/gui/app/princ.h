@@ -21,6 +21,7 @@ class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QLabel;
 class QStatusBar;
 
 
@@ -45,6 +46,9 @@ class TPrinc : public QMainWindow {
 
   QMdiArea* mdi;
   QStatusBar* Situacao;
+  QLabel* Mensagem;  // the program's status, under the passing hints
+  // What the status bar shows: a hint while one passes, else the status.
+  QString situacao_mostrada() const;
   PainelProgresso* Progressao;
   PainelTotais* TelaTotais;
 

@@ -9,6 +9,7 @@
 
 #include "core/worksheet/grade.h"
 #include "gui/app/filtro_teclas.h"
+#include "gui/app/colunas.h"
 
 QVariant texto_da_celula(const zivu::Grade& grade, int coluna, int linha) {
   const std::string& t = grade.le(coluna, linha);
@@ -120,5 +121,6 @@ QTableView* cria_grade(ModeloGrade* modelo, const char* nome, QWidget* pai) {
   v->horizontalHeader()->setHighlightSections(false);
   v->verticalHeader()->setHighlightSections(false);
   sem_busca_por_teclas(v);
+  ajusta_colunas(v, modelo->grade(), modelo->deslocamento());
   return v;
 }

@@ -43,6 +43,8 @@ class ModeloGrade : public QAbstractTableModel {
   QModelIndex indice(int coluna, int linha) const {
     return index(linha - deslocamento_, coluna - deslocamento_);
   }
+  // Grid column and row of the view's first ones.
+  int deslocamento() const { return deslocamento_; }
   bool fixa(int coluna, int linha) const { return linha < 1 || coluna < colunas_fixas_; }
 
  private:

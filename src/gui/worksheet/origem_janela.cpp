@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "core/files/area_transferencia.h"
@@ -23,6 +24,7 @@
 #include "core/results/janelas_resultado.h"
 #include "core/worksheet/planilha_tela.h"
 #include "core/worksheet/validacao.h"
+#include "gui/app/colunas.h"
 #include "gui/app/contexto.h"
 #include "gui/app/filtro_teclas.h"
 #include "gui/results/quartis_janela.h"
@@ -138,13 +140,25 @@ QWidget* TOrigem::cria_visual() {
                           barra));
   barra->addSeparator();
   MarcaPadrao = poe(ferramenta("Padrão", "MarcaPadrao", "Marcar as áreas pelo padrão", barra));
-  barra->addSeparator();
-  Processa = poe(ferramenta("Calcular", "Processa", "Processa DoDo", barra));
-  MetodoQuartis = new QCheckBox("Q&uartis", barra);
+  // Calcular and Quartis have a bar of their own that never folds into the
+  // "»" menu of a narrow window.
+  auto* calculo = new QToolBar(p);
+  calculo->setObjectName("ToolBar_Calculo");
+  calculo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+  calculo->addSeparator();
+  Processa = ferramenta("Calcular", "Processa", "Processa DoDo", calculo);
+  Processa->setToolButtonStyle(Qt::ToolButtonTextOnly);
+  calculo->addWidget(Processa);
+  MetodoQuartis = new QCheckBox("Q&uartis", calculo);
   MetodoQuartis->setObjectName("MetodoQuartis");
   dica(MetodoQuartis, "O cálculo se derá por quartis caso marque esta opção");
-  barra->addWidget(MetodoQuartis);
-  v->addWidget(barra);
+  calculo->addWidget(MetodoQuartis);
+  auto* barras = new QHBoxLayout;
+  barras->setSpacing(0);
+  barras->addWidget(barra);
+  barras->addWidget(calculo);
+  barras->addStretch(1);
+  v->addLayout(barras);
 
   auto* edicao = new QToolBar(p);
   edicao->setObjectName("ToolBar_Edicao");
@@ -183,6 +197,7 @@ QWidget* TOrigem::cria_visual() {
   DadosEntrada->verticalHeader()->setDefaultSectionSize(20);
   DadosEntrada->horizontalHeader()->setDefaultSectionSize(72);
   DadosEntrada->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  ajusta_colunas(DadosEntrada, app_.sis.origem.DadosEntrada, 1);
   DadosEntrada->installEventFilter(this);
   sem_busca_por_teclas(DadosEntrada);
   DadosEntrada->viewport()->installEventFilter(this);
@@ -311,7 +326,7 @@ bool TOrigem::eventFilter(QObject* alvo, QEvent* evento) {
       estendendo_ = static_cast<QMouseEvent*>(evento)->buttons() & Qt::LeftButton;
   } else if (alvo == DadosEntrada) {
     if (evento->type() == QEvent::FocusIn) {
-      app_.sis.status("Use duplo-clique para editar o conteúdo da célula atual");
+      app_.plat.dica("Use duplo-clique para editar o conteúdo da célula atual");
     } else if (evento->type() == QEvent::KeyPress) {
       auto* k = static_cast<QKeyEvent*>(evento);
       // The sheet's own copy and paste, in the program's clipboard format.
@@ -338,7 +353,7 @@ bool TOrigem::eventFilter(QObject* alvo, QEvent* evento) {
     }
   } else if (alvo == Celula) {
     if (evento->type() == QEvent::FocusIn) {
-      app_.sis.status("Use <ENTER> ou o primeiro botão à direita para aceitar a edição da célula atual");
+      app_.plat.dica("Use <ENTER> ou o primeiro botão à direita para aceitar a edição da célula atual");
       Edite_OK->setEnabled(true);
       Edite_KO->setEnabled(true);
     } else if (evento->type() == QEvent::FocusOut) {

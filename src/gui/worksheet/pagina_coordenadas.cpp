@@ -77,6 +77,7 @@ PaginaCoordenadas::PaginaCoordenadas(Contexto& app, QWidget* pai) : QWidget(pai)
   Aceitar_Total = botao("&Aceitar", "Aceitar_Total", QString(), populacao);
   gp->addWidget(Coord_Total);
   gp->addWidget(Aceitar_Total);
+  gp->addStretch();
   lado->addWidget(populacao);
   lado->addStretch();
   g->addLayout(lado, 1, 2);

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "gui/app/colunas.h"
 #include "gui/app/contexto.h"
 #include "gui/app/filtro_teclas.h"
 #include "gui/worksheet/modelos.h"
@@ -48,6 +49,7 @@ PaginaTotais::PaginaTotais(Contexto& app, QWidget* pai) : QWidget(pai), app_(app
   Grade_totais->horizontalHeader()->hide();
   Grade_totais->verticalHeader()->hide();
   Grade_totais->setItemDelegate(new DelegadoNumerico(Grade_totais));
+  ajusta_colunas(Grade_totais, app_.sis.origem.Grade_totais, 0);
   Grade_totais->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                 QAbstractItemView::AnyKeyPressed);
   filtra_teclas(Grade_totais, true);

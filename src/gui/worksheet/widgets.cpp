@@ -20,6 +20,8 @@ void dica(QWidget* w, const QString& texto) {
 QPushButton* botao(const QString& legenda, const char* nome, const QString& texto_dica, QWidget* pai) {
   auto* b = new QPushButton(legenda, pai);
   b->setObjectName(nome);
+  // A button keeps its natural width however wide its window grows.
+  b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   if (!texto_dica.isEmpty()) dica(b, texto_dica);
   return b;
 }

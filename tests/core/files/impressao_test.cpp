@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/files/impressao.h"
+#include "core/text/textos.h"
 #include "core/worksheet/sistema.h"
 #include "dourado.h"
 #include "plataforma_teste.h"
@@ -78,6 +79,39 @@ TEST_F(Impressao, LinhasDeRelatorioDaConfiguracao) {
   ASSERT_EQ(plat.mensagens.size(), 1u);
   EXPECT_EQ(plat.mensagens[0].texto, "'4x' não é um valor inteiro válido.");
   EXPECT_EQ(plat.mensagens[0].titulo, "Erro!");
+}
+
+// Paper narrower than the grid: bands of whole columns, a long title running
+// over its empty neighbours, nothing lost, pages numbered down then over.
+TEST_F(Impressao, ColunasQueNaoCabemContinuamEmFaixas) {
+  const std::string titulo = "Título longo da tabela toda";
+  g.escreve(1, 1, titulo);
+  const std::vector<std::vector<std::string>> linhas = {{"Norte", "123456789", "987654321"}, {"Sul", "1", "2"}};
+  for (int r = 0; r < 2; ++r)
+    for (int c = 0; c < 3; ++c) g.escreve(c + 1, r + 2, linhas[r][c]);
+  // The title does not widen A: its whole row is empty after it.
+  EXPECT_EQ(Faixas_Tabela(g, 200).front().cabecalho, "  A     B         C");
+  for (int largura : {200, 24, 12, 6}) {
+    const auto faixas = Faixas_Tabela(g, largura);
+    EXPECT_EQ(faixas.size() == 1, largura == 200) << largura;
+    std::vector<std::string> juntas(3);
+    for (const LinhasTabela& f : faixas) {
+      ASSERT_EQ(f.dados.size(), 3u);
+      for (size_t r = 0; r < 3; ++r) {
+        EXPECT_LE(comprimento(f.dados[r]), std::max(largura, 3)) << f.dados[r];
+        EXPECT_EQ(f.dados[r].substr(0, 2), std::to_string(r + 1) + " ");
+        juntas[r] += f.dados[r].substr(2);
+      }
+    }
+    auto sem_espacos = [](std::string t) { return std::erase(t, ' '), t; };
+    EXPECT_EQ(sem_espacos(juntas[0]), sem_espacos(titulo)) << largura;
+    EXPECT_EQ(sem_espacos(juntas[1]), "Norte123456789987654321") << largura;
+    EXPECT_EQ(sem_espacos(juntas[2]), "Sul12") << largura;
+    const auto paginas = Imprime_Tabela(sis, g, "d", "", largura);
+    ASSERT_EQ(paginas.size(), faixas.size());
+    EXPECT_EQ(paginas.back().back(), "Página " + std::to_string(faixas.size()));
+    EXPECT_EQ(paginas.back()[3], faixas.back().dados[0]);
+  }
 }
 
 }  // namespace
