@@ -15,17 +15,23 @@
 
 namespace zivu::teste {
 
+inline std::string dados(const std::string& nome) { return std::string(ZIVU_TEST_DATA) + "/" + nome; }
+
+inline std::string le_tudo(const std::filesystem::path& caminho) {
+  std::ifstream f(caminho, std::ios::binary);
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
 inline void espera_dourado(const std::string& nome, const std::string& obtido) {
   const std::filesystem::path caminho = std::filesystem::path(ZIVU_TEST_DATA) / "esperado" / nome;
   if (std::getenv("ZIVU_ATUALIZA")) {
     std::filesystem::create_directories(caminho.parent_path());
     std::ofstream(caminho, std::ios::binary) << obtido;
   }
-  std::ifstream f(caminho, std::ios::binary);
-  ASSERT_TRUE(f) << "missing " << caminho;
-  std::ostringstream s;
-  s << f.rdbuf();
-  EXPECT_EQ(obtido, s.str()) << caminho;
+  ASSERT_TRUE(std::filesystem::exists(caminho)) << "missing " << caminho;
+  EXPECT_EQ(obtido, le_tudo(caminho)) << caminho;
 }
 
 // A grid as text: a title line, then its rows (the first `linhas` if

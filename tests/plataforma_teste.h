@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "core/plataforma.h"
+#include "core/worksheet/sistema.h"
 
 namespace zivu::teste {
 
@@ -51,6 +54,13 @@ class PlataformaTeste : public Plataforma {
   std::optional<EscolhaArquivo> salvar_arquivo(const DialogoArquivo& d) override { return escolhe(d); }
   Data hoje() override { return data; }
 
+  // The messages so far as "! title|text" lines, forgotten after.
+  std::string retira_mensagens() {
+    std::string t;
+    for (const MensagemGravada& m : mensagens) t += "! " + m.titulo + "|" + m.texto + "\n";
+    mensagens.clear();
+    return t;
+  }
   const MensagemGravada* ultima() const { return mensagens.empty() ? nullptr : &mensagens.back(); }
 
  private:
@@ -61,6 +71,14 @@ class PlataformaTeste : public Plataforma {
     escolhas.pop_front();
     return e;
   }
+};
+
+// A system on the test platform, its worksheet at hand.
+class TesteSistema : public ::testing::Test {
+ protected:
+  PlataformaTeste plat;
+  Sistema sis{plat};
+  Origem& o = sis.origem;
 };
 
 }  // namespace zivu::teste

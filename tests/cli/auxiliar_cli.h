@@ -10,18 +10,11 @@
 #include <sstream>
 #include <string>
 
+#include "dourado.h"
+
 namespace zivu::teste {
 
 namespace fs = std::filesystem;
-
-inline std::string le(const fs::path& caminho) {
-  std::ifstream f(caminho, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
-
-inline std::string dados(const std::string& nome) { return std::string(ZIVU_TEST_DATA) + "/" + nome; }
 
 struct Execucao {
   int status = -1;
@@ -45,7 +38,7 @@ class Cli : public ::testing::Test {
     const std::string comando = "cd '" + pasta.string() + "' && ZIVU_HOME=casa LC_ALL=C '" + ZIVU_CLI_PATH +
                                 "' " + argumentos + " > .saida 2> .erros";
     const int st = std::system(comando.c_str());
-    return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, le(pasta / ".saida"), le(pasta / ".erros")};
+    return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, le_tudo(pasta / ".saida"), le_tudo(pasta / ".erros")};
   }
   std::string em(const std::string& nome) const { return (pasta / nome).string(); }
   bool existe(const std::string& nome) const { return fs::exists(pasta / nome); }

@@ -15,9 +15,9 @@ TEST_F(Avaliar, AvaliarPrintsTheSummaryAndWritesTheThreeTables) {
   const auto e = roda(kAvaliar + " --coluna-teste D --ano-teste 2005 --saida ex");
   ASSERT_EQ(e.status, 0) << e.erros;
   EXPECT_EQ(e.erros, "");
-  EXPECT_EQ(e.saida, le(dados("avaliacao/exemplo_saida.txt")));
+  EXPECT_EQ(e.saida, le_tudo(dados("avaliacao/exemplo_saida.txt")));
   for (const char* t : {"resumo", "grupos", "areas"})
-    EXPECT_EQ(le(em("ex_") + t + ".CSV"), le(dados("avaliacao/exemplo_") + t + ".CSV")) << t;
+    EXPECT_EQ(le_tudo(em("ex_") + t + ".CSV"), le_tudo(dados("avaliacao/exemplo_") + t + ".CSV")) << t;
 }
 
 TEST_F(Avaliar, AvaliarRefusesAsCalcularDoesAndWritesNothing) {
@@ -47,7 +47,7 @@ TEST_F(Avaliar, CalcularWritesTheReportAfterTheRun) {
   const auto com = roda(calcular + " --relatorio r.html");
   ASSERT_EQ(com.status, 0) << com.erros;
   EXPECT_EQ(com.saida.substr(com.saida.find('\n')), sem.saida.substr(sem.saida.find('\n')));
-  const std::string html = le(em("r.html"));
+  const std::string html = le_tudo(em("r.html"));
   EXPECT_TRUE(html.starts_with("<!DOCTYPE html>")) << html.substr(0, 100);
   EXPECT_NE(html.find("<td>somará 1 à área 14 (linha 5)</td>"), std::string::npos);
   // A report that cannot be written fails the command, with nothing on output.

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "cli/auxiliar_cli.h"
-#include "dourado.h"
 
 namespace zivu::teste {
 namespace {
@@ -42,11 +41,11 @@ TEST_F(Calcular, IntermediateYearsWriteEveryYearsFilesIntoTheWorkFolder) {
   const fs::path temp = pasta / "casa" / "Temp";
   for (const char* nome : {"SR2001.CSV", "SV2001.CSV", "SA2001", "SO2001", "SR2002.CSV", "SV2002.CSV"})
     EXPECT_TRUE(fs::exists(temp / nome)) << nome;
-  EXPECT_EQ(le(temp / "SA2001"), "nao adaptar");
-  EXPECT_EQ(le(temp / "SA2002"), "adaptar");
-  espera_dourado("calc_geral_SR2002.CSV", le(temp / "SR2002.CSV"));
+  EXPECT_EQ(le_tudo(temp / "SA2001"), "nao adaptar");
+  EXPECT_EQ(le_tudo(temp / "SA2002"), "adaptar");
+  espera_dourado("calc_geral_SR2002.CSV", le_tudo(temp / "SR2002.CSV"));
   // The variables reach three columns past the worksheet's last one.
-  EXPECT_EQ(le(temp / "SV2002.CSV")
+  EXPECT_EQ(le_tudo(temp / "SV2002.CSV")
                 .rfind("\"UF\";\"Mun\";\"Popula\xE7\xE3o\";\"Ai\";\"Bi\";\"Taxa 1990/2000\";\"Taxa 2000/2002\";\r\n", 0),
             0u);
 }
@@ -61,11 +60,11 @@ TEST_F(Calcular, AdaptarVardexAndTranslationInTheGivenFolder) {
   ASSERT_EQ(e.status, 0) << e.erros;
   EXPECT_EQ(e.erros, "");  // after --adaptar there is nothing to ask
   espera_saida(e, "calc_geral_saida.txt");
-  EXPECT_EQ(le(em("anos/SA2002")), "nao adaptar");
-  espera_dourado("calc_geral_SR2002_adaptado.CSV", le(em("anos/SR2002.CSV")));
-  EXPECT_NE(le(em("anos/SR2001.CSV")).find("\"650\""), std::string::npos);
-  espera_dourado("calc_geral_vardex.csv", le(em("vardex.csv")));
-  EXPECT_EQ(le(em("traducao.csv")), "5;12;130;145\r\n5.5;13;470;505\r\n5;14;600;651\r\n");  // ".csv" kept
+  EXPECT_EQ(le_tudo(em("anos/SA2002")), "nao adaptar");
+  espera_dourado("calc_geral_SR2002_adaptado.CSV", le_tudo(em("anos/SR2002.CSV")));
+  EXPECT_NE(le_tudo(em("anos/SR2001.CSV")).find("\"650\""), std::string::npos);
+  espera_dourado("calc_geral_vardex.csv", le_tudo(em("vardex.csv")));
+  EXPECT_EQ(le_tudo(em("traducao.csv")), "5;12;130;145\r\n5.5;13;470;505\r\n5;14;600;651\r\n");  // ".csv" kept
   EXPECT_FALSE(fs::exists(pasta / "casa" / "Temp"));
   // The method's earlier files go, the other method's stay.
   EXPECT_FALSE(fs::exists(em("anos/SR1999.CSV")));
@@ -77,8 +76,8 @@ TEST_F(Calcular, TranslationAnswersTheQuestionNoAndAnUnwritableVardexFails) {
                        "--separador-decimal", "."});
   ASSERT_EQ(e.status, 0) << e.erros;
   EXPECT_EQ(e.erros, "Aviso!\nVocê não fez a adaptação para o resultado.\nDeseja fazê-la agora?\n\n\nNão\n");
-  EXPECT_EQ(le(em("traducao.CSV")), "5;12;130;145\r\n5.5;13;470;505\r\n5;14;600;650\r\n");
-  EXPECT_EQ(le(em("anos/SA2002")), "adaptar");
+  EXPECT_EQ(le_tudo(em("traducao.CSV")), "5;12;130;145\r\n5.5;13;470;505\r\n5;14;600;650\r\n");
+  EXPECT_EQ(le_tudo(em("anos/SA2002")), "adaptar");
 
   const auto f = roda({dados("calc_geral.csv"), "--pasta", em("anos"), "--vardex", em("sem/pasta/v.csv"),
                        "--separador-decimal", "."});
@@ -92,7 +91,7 @@ TEST_F(Calcular, BlockModeReportsEachBlock) {
   const auto e = roda({dados("calc_blocos.csv"), "--pasta", em("anos"), "--separador-decimal", "."});
   ASSERT_EQ(e.status, 0) << e.erros;
   espera_saida(e, "calc_blocos_saida.txt");
-  espera_dourado("calc_blocos_SR2005.CSV", le(em("anos/SR2005.CSV")));
+  espera_dourado("calc_blocos_SR2005.CSV", le_tudo(em("anos/SR2005.CSV")));
 }
 
 TEST_F(Calcular, RefusedAndCancelledRunsPrintNothing) {

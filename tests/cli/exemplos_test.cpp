@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "cli/auxiliar_cli.h"
-#include "dourado.h"
 
 namespace zivu::teste {
 namespace {
@@ -26,7 +25,8 @@ class Exemplos : public Cli {
     for (const auto& e : fs::recursive_directory_iterator(pasta / subpasta))
       if (e.is_regular_file()) arquivos.push_back(e.path());
     std::sort(arquivos.begin(), arquivos.end());
-    for (const fs::path& f : arquivos) t += "== " + fs::relative(f, pasta / subpasta).string() + "\n" + le(f) + "\n";
+    for (const fs::path& f : arquivos)
+      t += "== " + fs::relative(f, pasta / subpasta).string() + "\n" + le_tudo(f) + "\n";
     return t;
   }
 };
@@ -47,17 +47,17 @@ TEST_F(Exemplos, ExportedBackByteForByte) {
     const Execucao x = roda("exportar '" + e.string() + "' copia");
     EXPECT_EQ(x.status, 0);
     EXPECT_EQ(x.erros, "");
-    EXPECT_EQ(le(pasta / "copia.CSV"), le(e));
+    EXPECT_EQ(le_tudo(pasta / "copia.CSV"), le_tudo(e));
     // With intermediate years the totals file is the sheet as the block holds it.
     if (fs::exists(pasta / "copia.TOT"))
-      espera_dourado("exemplos/" + e.stem().string() + ".TOT", le(pasta / "copia.TOT"));
+      espera_dourado("exemplos/" + e.stem().string() + ".TOT", le_tudo(pasta / "copia.TOT"));
   }
 }
 
 TEST_F(Exemplos, ResultsByEitherMethodAdjustedOrNot) {
   for (const fs::path& e : exemplos()) {
     // Vardex and the translation need both area codes marked.
-    const std::string b = le(e);
+    const std::string b = le_tudo(e);
     const size_t ref = b.find("<REFQUARTIL>\r\n") + 14;
     const bool codigos = b.compare(ref, 2, "1-") == 0 && b.compare(ref + 10, 2, "1-") == 0;
     for (const bool quartis : {false, true}) {

@@ -33,15 +33,15 @@ TEST_F(Cli, ExportedWorksheetIsByteIdenticalWithItsTotalsFile) {
   const Execucao e = roda("exportar '" + dados("full_block.csv") + "' saida");
   EXPECT_EQ(e.status, 0);
   EXPECT_EQ(e.erros, "");
-  EXPECT_EQ(le(em("saida.CSV")), le(dados("full_block.csv")));
-  EXPECT_EQ(le(em("saida.TOT")),
+  EXPECT_EQ(le_tudo(em("saida.CSV")), le_tudo(dados("full_block.csv")));
+  EXPECT_EQ(le_tudo(em("saida.TOT")),
             "\xC1reas;2003;2001;2002;\r\nP;4800;4000;4400;\r\nS1;3000;2400;2700;\r\nS2;1800;1600;1700;\r\n");
 }
 
 TEST_F(Cli, DatOptionWritesSpaceAlignedFile) {
   const Execucao e = roda("exportar '" + dados("quoted_semicolon.csv") + "' s --dat --separador-decimal=,");
   EXPECT_EQ(e.status, 0);
-  EXPECT_EQ(le(em("s.DAT")), "1 1  2   3\r\n2 ab c;d  \r\n");
+  EXPECT_EQ(le_tudo(em("s.DAT")), "1 1  2   3\r\n2 ab c;d  \r\n");
   EXPECT_FALSE(existe("s.CSV"));
 }
 
@@ -49,7 +49,7 @@ TEST_F(Cli, OtherExtensionIsReadAsTextAfterTheQuestion) {
   const Execucao e = roda("exportar '" + dados("worksheet.dat") + "' w.csv --separador-decimal .");
   EXPECT_EQ(e.status, 0);
   EXPECT_EQ(e.erros, "Aviso!\nMétodo de importação ainda não definido.\n\nAbrir como ASCII?\nSim\n");
-  const std::string csv = le(em("w.csv"));
+  const std::string csv = le_tudo(em("w.csv"));
   const std::string dados_csv = "[FIM]\r\n\"1  C\xF3" "digo Nome \";\r\n\"2  101    Alfa \";\r\n";
   ASSERT_GE(csv.size(), dados_csv.size());
   EXPECT_EQ(csv.substr(csv.size() - dados_csv.size()), dados_csv);

@@ -8,11 +8,8 @@
 namespace zivu {
 namespace {
 
-class JanelaPrincipal : public ::testing::Test {
+class JanelaPrincipal : public teste::TesteSistema {
  protected:
-  teste::PlataformaTeste plat;
-  Sistema sis{plat};
-  Origem& o = sis.origem;
 
   void marca_tudo() {
     o.Ano(1, 1);

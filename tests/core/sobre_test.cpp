@@ -9,14 +9,11 @@ namespace {
 
 TEST(Sobre, EspacoEmDiscoNasTresEscalasSempreComPonto) {
   definir_separador_decimal(',');
-  EXPECT_EQ(texto_espaco_disco(1023), "1023 bytes");
-  EXPECT_EQ(texto_espaco_disco(0), "0 bytes");
-  EXPECT_EQ(texto_espaco_disco(1024), "1.00 Kbytes");
-  EXPECT_EQ(texto_espaco_disco(1048576), "1024.00 Kbytes");
-  EXPECT_EQ(texto_espaco_disco(1536 + 5), "1.50 Kbytes");
-  EXPECT_EQ(texto_espaco_disco(1073741823), "1048576.00 Kbytes");
-  EXPECT_EQ(texto_espaco_disco(1073741824), "1.00 Gbytes");
-  EXPECT_EQ(texto_espaco_disco(50.0 * 1073741824 + 536870912), "50.50 Gbytes");
+  for (const auto& [bytes, texto] :
+       {std::pair{1023.0, "1023 bytes"}, {0.0, "0 bytes"}, {1024.0, "1.00 Kbytes"}, {1048576.0, "1024.00 Kbytes"},
+        {1536.0 + 5, "1.50 Kbytes"}, {1073741823.0, "1048576.00 Kbytes"}, {1073741824.0, "1.00 Gbytes"},
+        {50.0 * 1073741824 + 536870912, "50.50 Gbytes"}})
+    EXPECT_EQ(texto_espaco_disco(bytes), texto) << bytes;
   definir_separador_decimal('.');
 }
 

@@ -54,8 +54,8 @@ TEST_F(QuartisAno, HeaderRowsOfTheListingGrids) {
 TEST_F(QuartisAno, MissingMarkerKeepsTheChooserOpen) {
   a.q().Esc_Ano_Projetado_indice = 0;
   EXPECT_FALSE(Aceitar_anoClick_Quartis(a.sis));
-  ASSERT_EQ(a.plat.mensagens.size(), 1u);
-  EXPECT_EQ(a.plat.mensagens[0].texto, "Não foi possível abrir o arquivo " + (a.pasta / "QA2004") + ".");
+  EXPECT_EQ(a.plat.retira_mensagens(),
+            "! Derova ZiVu 1.0|Não foi possível abrir o arquivo " + (a.pasta / "QA2004") + ".\n");
   EXPECT_TRUE(a.q().Anos_visivel);
 }
 

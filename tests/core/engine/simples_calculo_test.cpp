@@ -69,9 +69,7 @@ TEST(ProjecaoSimples, FailuresCancelTheRunWithoutFiles) {
     a.exemplo();
     casos[i](a);
     EXPECT_FALSE(Calcular(a.sis));
-    ASSERT_EQ(a.plat.mensagens.size(), 1u) << i;
-    EXPECT_EQ(a.plat.mensagens[0].texto, "Algum problema no cálculo. Tarefa cancelada.");
-    EXPECT_EQ(a.plat.mensagens[0].titulo, "Erro!");
+    EXPECT_EQ(a.plat.retira_mensagens(), "! Erro!|Algum problema no cálculo. Tarefa cancelada.\n") << i;
     EXPECT_FALSE(existe(a.temp("SR" + a.s().Esc_Ano_Projetado[0] + ".CSV")));
     EXPECT_EQ(a.plat.situacoes.back().rfind("Calculado, levando ", 0), 0u);
     EXPECT_FALSE(a.plat.espera);

@@ -31,9 +31,8 @@ TEST(Conducao, TheFolderIsCreatedOrClearedOfTheChosenMethodsFiles) {
   a.o().cfg.Div_habitantes = "0";
   a.plat.mensagens.clear();
   EXPECT_FALSE(Calcular(a.sis));
-  ASSERT_EQ(a.plat.mensagens.size(), 1u);
-  EXPECT_EQ(a.plat.mensagens[0].texto, "Informe um número maior que 0 em valor divisório (Configuração - Quartis)");
-  EXPECT_EQ(a.plat.mensagens[0].titulo, "Alerta");
+  EXPECT_EQ(a.plat.retira_mensagens(),
+            "! Alerta|Informe um número maior que 0 em valor divisório (Configuração - Quartis)\n");
   EXPECT_FALSE(existe(a.temp("QU1999.CSV")));
   EXPECT_TRUE(existe(a.temp("SR2005.CSV")));
   EXPECT_EQ(a.plat.situacoes.back().rfind("Calculado, levando ", 0), 0u);
@@ -53,18 +52,15 @@ TEST(Conducao, AFolderThatCannotBeUsedStopsTheRun) {
     std::filesystem::permissions(a.temp(""), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     EXPECT_FALSE(Calcular(a.sis));
     std::filesystem::permissions(a.temp(""), std::filesystem::perms::owner_all);
-    ASSERT_EQ(a.plat.mensagens.size(), 1u);
-    EXPECT_EQ(a.plat.mensagens[0].texto, "A pasta\r\r" + a.pasta.caminho() +
-                                             "Temp\r\rcontém algum arquivo em uso, e é necessário apagá-lo para continuar.");
-    EXPECT_EQ(a.plat.mensagens[0].titulo, "Erro!");
+    EXPECT_EQ(a.plat.retira_mensagens(),
+              "! Erro!|A pasta\r\r" + a.pasta.caminho() +
+                  "Temp\r\rcontém algum arquivo em uso, e é necessário apagá-lo para continuar.\n");
     EXPECT_FALSE(a.plat.espera);
-    a.plat.mensagens.clear();
   }
   escreve_tudo(a.pasta / "arquivo", "x");
   a.sis.princ.PastaTemp = a.pasta / "arquivo";
   EXPECT_FALSE(Calcular(a.sis));
-  ASSERT_EQ(a.plat.mensagens.size(), 1u);
-  EXPECT_EQ(a.plat.mensagens[0].texto, "Não foi possível criar a pasta\r\r" + (a.pasta / "arquivo"));
+  EXPECT_EQ(a.plat.retira_mensagens(), "! Erro!|Não foi possível criar a pasta\r\r" + (a.pasta / "arquivo") + "\n");
 }
 
 TEST(Conducao, StatusProgressAndGridsEmptiedBeforeTheRun) {

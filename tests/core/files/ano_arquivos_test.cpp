@@ -138,8 +138,8 @@ TEST(ArquivosDoAno, AFailedWriteLeavesNoTornFile) {
 TEST_F(EscolhaDoAno, AMissingMarkerReachesTheGeneralReportAndNoSelectionDoesNothing) {
   std::filesystem::remove(a.temp("SA2001"));
   EXPECT_FALSE(escolhe(0));
-  ASSERT_EQ(a.plat.mensagens.size(), 1u);
-  EXPECT_EQ(a.plat.mensagens[0].texto, "Não foi possível abrir o arquivo " + a.temp("SA2001") + ".");
+  EXPECT_EQ(a.plat.retira_mensagens(),
+            "! Derova ZiVu 1.0|Não foi possível abrir o arquivo " + a.temp("SA2001") + ".\n");
   a.vars().cel(6, 3) = "marca";
   EXPECT_TRUE(escolhe(-1));
   EXPECT_EQ(a.vars().cel(6, 3), "marca");

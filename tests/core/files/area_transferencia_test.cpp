@@ -13,11 +13,8 @@
 namespace zivu::teste {
 namespace {
 
-class AreaTransferencia : public ::testing::Test {
+class AreaTransferencia : public TesteSistema {
  protected:
-  PlataformaTeste plat;
-  Sistema sis{plat};
-  Origem& o = sis.origem;
   Grade& g = o.DadosEntrada;
 };
 

@@ -12,13 +12,6 @@
 namespace zivu::teste {
 namespace {
 
-std::vector<std::string> conteudo(const std::string& pasta) {
-  std::vector<std::string> nomes;
-  for (const auto& e : std::filesystem::directory_iterator(pasta)) nomes.push_back(e.path().filename());
-  std::sort(nomes.begin(), nomes.end());
-  return nomes;
-}
-
 TEST(Arquivos, ReadsWholeFileOrNothingAndExistsMeansAFile) {
   PastaTemporaria pasta;
   const std::string bytes("a\0b\r\n\xFF", 6);

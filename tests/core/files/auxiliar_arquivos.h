@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "core/worksheet/sistema.h"
+#include "dourado.h"
 
 namespace zivu::teste {
 
@@ -36,21 +38,20 @@ class PastaTemporaria {
   std::string caminho_;
 };
 
-inline std::string dados(const std::string& nome) { return std::string(ZIVU_TEST_DATA) + "/" + nome; }
-
-inline std::string le_tudo(const std::string& caminho) {
-  std::ifstream f(caminho, std::ios::binary);
-  std::ostringstream s;
-  s << f.rdbuf();
-  return s.str();
-}
-
 inline void escreve_tudo(const std::string& caminho, const std::string& bytes) {
   std::ofstream f(caminho, std::ios::binary | std::ios::trunc);
   f << bytes;
 }
 
 inline bool existe(const std::string& caminho) { return std::filesystem::exists(caminho); }
+
+// The names in a folder, sorted.
+inline std::vector<std::string> conteudo(const std::string& pasta) {
+  std::vector<std::string> nomes;
+  for (const auto& e : std::filesystem::directory_iterator(pasta)) nomes.push_back(e.path().filename());
+  std::sort(nomes.begin(), nomes.end());
+  return nomes;
+}
 
 // The settings a worksheet's block carries, as one comparable line.
 inline std::string texto_bloco(const Configuracao& c) {

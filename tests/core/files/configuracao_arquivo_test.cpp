@@ -12,15 +12,12 @@
 namespace zivu::teste {
 namespace {
 
-const char* const kLeitura = "Leitura impossível. Arquivo em uso ou corrompido.";
-const char* const kGravacao = "Gravação impossível. Meio inválido ou arquivo em uso.";
+const char* const kLeitura = "! Falha!|Leitura impossível. Arquivo em uso ou corrompido.\n";
+const char* const kGravacao = "! Falha!|Gravação impossível. Meio inválido ou arquivo em uso.\n";
 
-class ArquivoConfiguracao : public ::testing::Test {
+class ArquivoConfiguracao : public TesteSistema {
  protected:
   void SetUp() override { definir_separador_decimal('.'); }
-  PlataformaTeste plat;
-  Sistema sis{plat};
-  Origem& o = sis.origem;
   PastaTemporaria pasta;
 };
 
@@ -76,11 +73,8 @@ TEST_F(ArquivoConfiguracao, RefusedFilesChangeNothingAndLongerFileReadsFirst60By
   const std::string antes = texto_configuracao(o.cfg);
   for (const std::string& nome : {dados("config_59_bytes.cfg"), dados("config_month_12.cfg"),
                                   dados("config_flag_2.cfg"), dados("config_lower_letter.cfg"), pasta / "nao.cfg"}) {
-    plat.mensagens.clear();
     EXPECT_FALSE(Abre_Configuracao(sis, nome)) << nome;
-    ASSERT_EQ(plat.mensagens.size(), 1u) << nome;
-    EXPECT_EQ(plat.mensagens[0].texto, kLeitura);
-    EXPECT_EQ(plat.mensagens[0].titulo, "Falha!");
+    EXPECT_EQ(plat.retira_mensagens(), kLeitura) << nome;
     EXPECT_EQ(texto_configuracao(o.cfg), antes) << nome;
   }
   EXPECT_TRUE(Abre_Configuracao(sis, dados("config_61_bytes.cfg")));
@@ -91,14 +85,10 @@ TEST_F(ArquivoConfiguracao, ValueOver32BitsGivesWritingMessageAndKeepsOldFile) {
   escreve_tudo(pasta / "v.cfg", "old");
   o.cfg.Div_habitantes = "2147483648";
   EXPECT_FALSE(Salva_Configuracao(sis, pasta / "v.cfg"));
-  ASSERT_EQ(plat.mensagens.size(), 1u);
-  EXPECT_EQ(plat.mensagens[0].texto, kGravacao);
-  EXPECT_EQ(plat.mensagens[0].titulo, "Falha!");
+  EXPECT_EQ(plat.retira_mensagens(), kGravacao);
   EXPECT_EQ(le_tudo(pasta / "v.cfg"), "old");
-  plat.mensagens.clear();
   EXPECT_FALSE(Salva_Configuracao(sis, pasta / "falta/v.cfg"));
-  ASSERT_EQ(plat.mensagens.size(), 1u);
-  EXPECT_EQ(plat.mensagens[0].texto, kGravacao);
+  EXPECT_EQ(plat.retira_mensagens(), kGravacao);
 }
 
 TEST_F(ArquivoConfiguracao, DialogsUseTheCfgFilterAndWorksheetDialogsKeepTheirs) {

@@ -12,7 +12,7 @@
 namespace zivu::teste {
 namespace {
 
-class Gravacao : public ::testing::Test {
+class Gravacao : public TesteSistema {
  protected:
   void SetUp() override { definir_separador_decimal(','); }
 
@@ -42,9 +42,6 @@ class Gravacao : public ::testing::Test {
     o.Grade_totais.cel(2, 1) = "4000";
   }
 
-  PlataformaTeste plat;
-  Sistema sis{plat};
-  Origem& o = sis.origem;
   PastaTemporaria pasta;
 };
 
@@ -87,10 +84,7 @@ TEST_F(Gravacao, CsvNameAndExtensionRules) {
   Grava_CSV(sis, pasta / "v", "CSV", g, 2, 0);  // rows without columns are empty lines
   EXPECT_EQ(le_tudo(pasta / "dados.csv"), "\"x\";\r\n");
   EXPECT_EQ(le_tudo(pasta / "v.CSV"), "\r\n\r\n");
-  EXPECT_TRUE(existe(pasta / "outro.Csv"));
-  EXPECT_FALSE(existe(pasta / "dados.csv.CSV"));
-  EXPECT_FALSE(existe(pasta / "nada"));
-  EXPECT_FALSE(existe(pasta / "nada.CSV"));
+  EXPECT_EQ(conteudo(pasta.caminho()), (std::vector<std::string>{"dados.csv", "outro.Csv", "v.CSV"}));
   EXPECT_THROW(Grava_CSV(sis, pasta / "falta/a", "CSV", g, 1, 1), ErroArquivo);
 }
 
@@ -148,21 +142,16 @@ TEST_F(Gravacao, ExportNamesCaptionAndStaleTotalsFile) {
   escreve_tudo(pasta / "outro.csv.TOT", "old");
   // DAT always appends its extension; an empty grid writes no file.
   EXPECT_TRUE(Exporta_Planilha(sis, pasta / "vazia", 2));
-  EXPECT_FALSE(existe(pasta / "vazia.DAT"));
-  EXPECT_FALSE(existe(pasta / "vazia.TOT"));
   EXPECT_EQ(o.tela.legenda_pagina, "DoDo :: " + (pasta / "vazia") + ".DAT");
   o.DadosEntrada.cel(1, 1) = "a";
   o.UltimaColuna = o.UltimaLinha = 1;
   EXPECT_TRUE(Exporta_Planilha(sis, pasta / "dados", 2));
   EXPECT_EQ(le_tudo(pasta / "dados.DAT"), "1 a\r\n");
   EXPECT_TRUE(Exporta_Planilha(sis, pasta / "dados", 1));
-  EXPECT_TRUE(existe(pasta / "dados.CSV"));
   EXPECT_EQ(o.tela.legenda_pagina, "DoDo :: " + (pasta / "dados") + ".CSV");
   EXPECT_TRUE(Exporta_Planilha(sis, pasta / "outro.csv", 1));
-  EXPECT_TRUE(existe(pasta / "outro.csv"));
-  EXPECT_FALSE(existe(pasta / "outro.csv.CSV"));
-  EXPECT_FALSE(existe(pasta / "outro.csv.TOT"));
   EXPECT_EQ(o.tela.legenda_pagina, "DoDo :: " + (pasta / "outro.csv") + ".CSV");
+  EXPECT_EQ(conteudo(pasta.caminho()), (std::vector<std::string>{"dados.CSV", "dados.DAT", "outro.csv"}));
   EXPECT_TRUE(plat.mensagens.empty());
 }
 
@@ -175,10 +164,8 @@ TEST_F(Gravacao, ExportWritesTotalsFileWithIntermediateYearsOrReportsIt) {
 
   std::filesystem::create_directory(pasta / "u.TOT");
   EXPECT_FALSE(Exporta_Planilha(sis, pasta / "u", 1));
-  ASSERT_EQ(plat.mensagens.size(), 1u);
-  EXPECT_EQ(plat.mensagens[0].texto,
-            (pasta / "u") + ".TOT\rEste é o arquivo de totais, que pode estar em uso.");
-  EXPECT_EQ(plat.mensagens[0].titulo, "Alerta!");
+  EXPECT_EQ(plat.retira_mensagens(),
+            "! Alerta!|" + (pasta / "u") + ".TOT\rEste é o arquivo de totais, que pode estar em uso.\n");
   EXPECT_TRUE(existe(pasta / "u.CSV"));  // the export itself stays
 }
 
@@ -187,8 +174,7 @@ TEST_F(Gravacao, FailedExportGoesToGeneralErrorAndNoFurther) {
   escreve_tudo(pasta / "alvo.TOT", "old");
   EXPECT_FALSE(Exporta_Planilha(sis, pasta / "alvo", 1));
   ASSERT_EQ(plat.mensagens.size(), 1u);
-  EXPECT_EQ(plat.mensagens[0].titulo, "Derova ZiVu 1.0");
-  EXPECT_EQ(plat.mensagens[0].texto.rfind("Não foi possível gravar o arquivo " + (pasta / "alvo.CSV"), 0),
+  EXPECT_EQ(plat.retira_mensagens().rfind("! Derova ZiVu 1.0|Não foi possível gravar o arquivo " + (pasta / "alvo"), 0),
             0u);
   EXPECT_TRUE(existe(pasta / "alvo.TOT"));
   EXPECT_EQ(o.tela.legenda_pagina, "DoDo");

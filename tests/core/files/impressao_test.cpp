@@ -10,10 +10,8 @@
 namespace zivu {
 namespace {
 
-class Impressao : public ::testing::Test {
+class Impressao : public teste::TesteSistema {
  protected:
-  teste::PlataformaTeste plat;
-  Sistema sis{plat};
   Grade& g = sis.origem.DadosEntrada;
 
   void preenche(int linhas) {
@@ -76,9 +74,7 @@ TEST_F(Impressao, LinhasDeRelatorioDaConfiguracao) {
 
   sis.origem.cfg.LinRel = "4x";
   EXPECT_TRUE(Imprime_Tabela(sis, g, "d", "").empty());
-  ASSERT_EQ(plat.mensagens.size(), 1u);
-  EXPECT_EQ(plat.mensagens[0].texto, "'4x' não é um valor inteiro válido.");
-  EXPECT_EQ(plat.mensagens[0].titulo, "Erro!");
+  EXPECT_EQ(plat.retira_mensagens(), "! Erro!|'4x' não é um valor inteiro válido.\n");
 }
 
 // Paper narrower than the grid: bands of whole columns, a long title running

@@ -96,12 +96,6 @@ TEST_F(CalcularJanela, AStoppedCheckOrFolderBringsNothingAndKeepsTheStatus) {
   EXPECT_EQ(a.sis.princ.situacao, calculado);
 }
 
-}  // namespace
-}  // namespace zivu::teste
-
-namespace zivu::teste {
-namespace {
-
 // Years 2001 to 2005 in blocks; 2001 needs an adjustment.
 class ComandoDeResultados : public ::testing::Test {
  protected:

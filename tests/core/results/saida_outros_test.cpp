@@ -61,13 +61,9 @@ TEST_F(SaidaSimples, RefusalsWriteNothing) {
   a.o().cfg.Existe_cd_menor = false;
   EXPECT_FALSE(Salva_Uniao(a.sis, DestinoUniao::Vardex));
   EXPECT_FALSE(DoDo_TradutorClick(a.sis));
-  for (size_t i = 1; i < a.plat.mensagens.size(); ++i) {
-    EXPECT_EQ(a.plat.mensagens[i].texto,
-              "Para esta operação, deve haver:\rCódigo da área maior e\rCódigo da área menor\r\r"
-              "Acesse Configuração-Quartis-Pontos de referência.");
-    EXPECT_EQ(a.plat.mensagens[i].titulo, "Aviso!");
-  }
-  EXPECT_EQ(a.plat.mensagens.size(), 3u);
+  const std::string codigos = "! Aviso!|Para esta operação, deve haver:\rCódigo da área maior e\rCódigo da área "
+                              "menor\r\rAcesse Configuração-Quartis-Pontos de referência.\n";
+  EXPECT_EQ(a.plat.retira_mensagens(), "! Aviso!|" + std::string(kQuestao) + "\n" + codigos + codigos);
   responde_dialogo(a.pasta / "uniao.csv");
   EXPECT_TRUE(Salva_Uniao(a.sis, DestinoUniao::Unir));
   EXPECT_TRUE(existe(a.pasta / "uniao.csv"));
@@ -89,11 +85,9 @@ TEST_F(SaidaSimples, ACodeThatIsNoNumberGivesTheVardexError) {
   escreve_tudo(a.pasta / "vardex.csv", "antigo");
   responde_dialogo(a.pasta / "vardex.csv");
   EXPECT_FALSE(Salva_Uniao(a.sis, DestinoUniao::Vardex));
-  ASSERT_EQ(a.plat.mensagens.size(), 1u);
-  EXPECT_EQ(a.plat.mensagens[0].texto,
-            "Erro ao tentar gravar o arquivo para o sistema Vardex.\r\rErro original: 'x13' não é um valor real "
-            "válido.");
-  EXPECT_EQ(a.plat.mensagens[0].titulo, "Aviso!");
+  EXPECT_EQ(a.plat.retira_mensagens(),
+            "! Aviso!|Erro ao tentar gravar o arquivo para o sistema Vardex.\r\rErro original: 'x13' não é um "
+            "valor real válido.\n");
   EXPECT_EQ(le_tudo(a.pasta / "vardex.csv"), "antigo");
 }
 
@@ -102,10 +96,8 @@ TEST_F(SaidaSimples, TranslationFileOfTheYearOnScreen) {
   a.plat.respostas.push_back(Resposta::Nao);
   responde_dialogo(a.pasta / "traducao");
   ASSERT_TRUE(DoDo_TradutorClick(a.sis));
-  ASSERT_EQ(a.plat.mensagens.size(), 1u);
-  EXPECT_EQ(a.plat.mensagens[0].texto, kQuestao);
-  EXPECT_EQ(a.plat.mensagens[0].titulo, "Aviso!");
-  EXPECT_EQ(a.plat.mensagens[0].botoes, Botoes::SimNaoCancelar);
+  EXPECT_EQ(a.plat.mensagens.at(0).botoes, Botoes::SimNaoCancelar);
+  EXPECT_EQ(a.plat.retira_mensagens(), "! Aviso!|" + std::string(kQuestao) + "\n");
   EXPECT_EQ(a.plat.dialogos[0].filtro, "CSV (Arq. separado por ';')|*.csv");
   EXPECT_EQ(le_tudo(a.pasta / "traducao.CSV"), "5;12;130;145\r\n5.5;13;470;505\r\n5;14;600;650\r\n");
 

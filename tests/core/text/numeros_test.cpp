@@ -22,8 +22,7 @@ protected:
 
 using Casos = std::initializer_list<std::pair<double, const char*>>;
 
-TEST_F(Numeros, TextoGeralFixoECientificoArredondadoAntesDaNotacao)
-{
+TEST_F(Numeros, TextoGeralFixoECientificoArredondadoAntesDaNotacao) {
     const Casos casos = {
         {145, "145"}, {0.15, "0.15"}, {-50, "-50"}, {2.0 / 3, "0.666666666666667"}, {1e-6, "1E-6"},
         {-1.2345e-6, "-1.2345E-6"}, {0.000012345, "0.000012345"}, {1e14, "100000000000000"}, {1e15, "1E15"},
@@ -37,8 +36,7 @@ TEST_F(Numeros, TextoGeralFixoECientificoArredondadoAntesDaNotacao)
     for (const auto& [x, t] : casos) EXPECT_EQ(texto_geral(x), t);
 }
 
-TEST_F(Numeros, TextoGeralConcordaComArredondamentoExatoAleatorio)
-{
+TEST_F(Numeros, TextoGeralConcordaComArredondamentoExatoAleatorio) {
     // Random bit patterns are never exact ties, so printf's rounding to 15
     // digits names the same decimal; reading our text back must give it.
     std::mt19937_64 gerador(20240611);
@@ -61,8 +59,7 @@ TEST_F(Numeros, TextoGeralConcordaComArredondamentoExatoAleatorio)
     }
 }
 
-TEST_F(Numeros, TextoDecimaisArredondaOValorBinarioExato)
-{
+TEST_F(Numeros, TextoDecimaisArredondaOValorBinarioExato) {
     // 5e-16 is stored just above the tie, its neighbour below just below it.
     const std::initializer_list<std::tuple<double, int, const char*>> casos = {
         {0.125, 2, "0.13"}, {0.0625, 3, "0.063"}, {2.675, 2, "2.67"}, {2.5, 0, "3"}, {-2.5, 0, "-3"},
@@ -72,8 +69,7 @@ TEST_F(Numeros, TextoDecimaisArredondaOValorBinarioExato)
     for (const auto& [x, casas, t] : casos) EXPECT_EQ(texto_decimais(x, casas), t) << x;
 }
 
-TEST_F(Numeros, TextoDecimaisConcordaComPrintfForaDosEmpates)
-{
+TEST_F(Numeros, TextoDecimaisConcordaComPrintfForaDosEmpates) {
     std::mt19937_64 gerador(7);
     std::uniform_real_distribution<double> valor(-1e7, 1e7);
     for (int i = 0; i < 20000; ++i) {
@@ -87,8 +83,7 @@ TEST_F(Numeros, TextoDecimaisConcordaComPrintfForaDosEmpates)
     }
 }
 
-TEST_F(Numeros, MascaraECerquilhas)
-{
+TEST_F(Numeros, MascaraECerquilhas) {
     EXPECT_EQ(texto_mascara(0.125, "0.00"), "0.13");
     EXPECT_EQ(texto_mascara(2.0 / 3, ""), "0.666666666666667");
     EXPECT_EQ(texto_mascara(2.0 / 3, "0."), "0.666666666666667");
@@ -97,8 +92,7 @@ TEST_F(Numeros, MascaraECerquilhas)
     EXPECT_EQ(texto_inteiro(std::numeric_limits<int64_t>::min()), "-9223372036854775808");
 }
 
-TEST_F(Numeros, SeparadorVirgulaEmTextosELeitura)
-{
+TEST_F(Numeros, SeparadorVirgulaEmTextosELeitura) {
     definir_separador_decimal(',');
     EXPECT_EQ(texto_geral(-1.25), "-1,25");
     EXPECT_EQ(texto_geral(1.5e-7), "1,5E-7");
@@ -110,8 +104,7 @@ TEST_F(Numeros, SeparadorVirgulaEmTextosELeitura)
     EXPECT_EQ(para_real(texto_geral(2.0 / 3)), 0.666666666666667);
 }
 
-TEST_F(Numeros, ParaInteiro)
-{
+TEST_F(Numeros, ParaInteiro) {
     EXPECT_EQ(para_inteiro("  -12"), -12);
     EXPECT_EQ(para_inteiro("+7"), 7);
     EXPECT_EQ(para_inteiro("9223372036854775807"), std::numeric_limits<int64_t>::max());
@@ -121,8 +114,7 @@ TEST_F(Numeros, ParaInteiro)
         EXPECT_EQ(para_inteiro(t), std::nullopt) << t;
 }
 
-TEST_F(Numeros, ParaReal)
-{
+TEST_F(Numeros, ParaReal) {
     const std::initializer_list<std::pair<const char*, double>> casos = {
         {"5", 5.0}, {"5.", 5.0}, {".5", 0.5}, {"  -1.5E+3  ", -1500.0}, {"+2e-2", 0.02},
         {"1.7976931348623157e308", std::numeric_limits<double>::max()}, {"4e-320", 4e-320}, {"1e-400", 0.0}};
@@ -135,8 +127,7 @@ TEST_F(Numeros, ParaReal)
         EXPECT_EQ(para_real(t), std::nullopt) << t;
 }
 
-TEST_F(Numeros, ArredondaMetadesParaOParEPotencia)
-{
+TEST_F(Numeros, ArredondaMetadesParaOParEPotencia) {
     const std::initializer_list<std::pair<double, double>> metades = {
         {2.5, 2.0}, {3.5, 4.0}, {-2.5, -2.0}, {0.5, 0.0}, {2.500001, 3.0}};
     for (const auto& [x, y] : metades) EXPECT_EQ(arredonda(x), y) << x;
@@ -152,8 +143,7 @@ TEST_F(Numeros, ArredondaMetadesParaOParEPotencia)
     EXPECT_EQ(potencia(1.1, 10), f2 * f8);
 }
 
-TEST_F(Numeros, Mensagens)
-{
+TEST_F(Numeros, Mensagens) {
     EXPECT_EQ(msg_inteiro_invalido("12a"), "'12a' não é um valor inteiro válido.");
     EXPECT_EQ(msg_real_invalido("1,2,3"), "'1,2,3' não é um valor real válido.");
 }

@@ -12,24 +12,21 @@ using namespace std::literals;
 
 namespace {
 
-TEST(Textos, AparaECapitais)
-{
+TEST(Textos, AparaECapitais) {
     EXPECT_EQ(apara("\0\t x y \r\n "sv), "x y");
     EXPECT_EQ(apara(" \x1F "), "");
     EXPECT_EQ(apara("\xC2\xA0x"), "\xC2\xA0x");  // a no-break space is text
     EXPECT_EQ(capitais("ação abc-z"), "AçãO ABC-Z");
 }
 
-TEST(Textos, TiraSeparadores)
-{
+TEST(Textos, TiraSeparadores) {
     EXPECT_EQ(Tira_Separadores("1.234.567"), "1234567");
     EXPECT_EQ(Tira_Separadores("1,234,567"), "1234567");
     EXPECT_EQ(Tira_Separadores("1.000,50"), "100050");
     EXPECT_EQ(Tira_Separadores(" 12,5"), " 125");
 }
 
-TEST(Textos, FiltraTecla)
-{
+TEST(Textos, FiltraTecla) {
     // Digits only in number fields, ASCII letters raised in letter fields,
     // backspace in both.
     const std::initializer_list<std::tuple<bool, char32_t, char32_t>> casos = {
@@ -43,8 +40,7 @@ TEST(Textos, FiltraTecla)
     EXPECT_EQ(Filtra_Texto(false, "a1 Ção;z\b"), "AOZ");
 }
 
-TEST(Textos, DireitaEComprimentoContamCaracteres)
-{
+TEST(Textos, DireitaEComprimentoContamCaracteres) {
     EXPECT_EQ(Direita("ab", 4), "ab");
     EXPECT_EQ(Direita("dados.csv", 4), ".csv");
     EXPECT_EQ(Direita("população", 3), "ção");
@@ -53,8 +49,7 @@ TEST(Textos, DireitaEComprimentoContamCaracteres)
     EXPECT_EQ(comprimento(""), 0);
 }
 
-TEST(Textos, ColunasEEnderecos)
-{
+TEST(Textos, ColunasEEnderecos) {
     EXPECT_EQ(letra_coluna(1), "A");
     EXPECT_EQ(letra_coluna(26), "Z");
     EXPECT_EQ(letra_coluna(0), "");
@@ -65,33 +60,24 @@ TEST(Textos, ColunasEEnderecos)
     for (const char* t : {"", "a", "AB", "[", "@", "É"}) EXPECT_EQ(NumColuna(t), 27) << t;
 }
 
-TEST(Textos, AcrescentaAlinhado)
-{
+TEST(Textos, AcrescentaAlinhado) {
     std::string linha = "1 ";
     acrescenta_alinhado(linha, "é", 3);
     acrescenta_alinhado(linha, "longo", 2);
     EXPECT_EQ(linha, "1 é  longo");
 }
 
-TEST(Codificacao, LeWindows1252)
-{
-    EXPECT_EQ(decodifica_arquivo("Popula\xE7\xE3o;\x80;\x81\x8D\x8F\x90\x9D;\xFF"),
-              "População;€;\u0081\u008D\u008F\u0090\u009D;ÿ");
-    EXPECT_EQ(decodifica_arquivo("\x93x\x94"), "\u201Cx\u201D");
-    EXPECT_EQ(decodifica_arquivo("ascii;1;2\r\n"), "ascii;1;2\r\n");
+TEST(Codificacao, LeWindows1252OuUtf8ComOuSemMarca) {
     // Valid UTF-8 apart from one stray byte: the whole file is Windows-1252.
-    EXPECT_EQ(decodifica_arquivo("ação \xE9"), "aÃ§Ã£o é");
+    for (const auto& [bytes, texto] : {std::pair{"Popula\xE7\xE3o;\x80;\x81\x8D\x8F\x90\x9D;\xFF",
+                                                 "População;€;\u0081\u008D\u008F\u0090\u009D;ÿ"},
+                                       {"\x93x\x94", "\u201Cx\u201D"}, {"ascii;1;2\r\n", "ascii;1;2\r\n"},
+                                       {"ação \xE9", "aÃ§Ã£o é"}, {"ação €", "ação €"}, {"\xEF\xBB\xBFx;y", "x;y"},
+                                       {"\xEF\xBB\xBF" "a\xE9z", "a\uFFFDz"}})
+        EXPECT_EQ(decodifica_arquivo(bytes), texto) << bytes;
 }
 
-TEST(Codificacao, LeUtf8ComOuSemMarca)
-{
-    EXPECT_EQ(decodifica_arquivo("ação €"), "ação €");
-    EXPECT_EQ(decodifica_arquivo("\xEF\xBB\xBFx;y"), "x;y");
-    EXPECT_EQ(decodifica_arquivo("\xEF\xBB\xBF" "a\xE9z"), "a\uFFFDz");
-}
-
-TEST(Codificacao, NaoAsciiEmQualquerPosicaoDoBloco)
-{
+TEST(Codificacao, NaoAsciiEmQualquerPosicaoDoBloco) {
     for (std::size_t pos = 0; pos < 20; ++pos) {
         std::string utf8(20, 'a'), cp(20, 'a');
         utf8.replace(pos, 1, "é");
@@ -102,40 +88,33 @@ TEST(Codificacao, NaoAsciiEmQualquerPosicaoDoBloco)
     }
 }
 
-TEST(Codificacao, Utf8Valido)
-{
+TEST(Codificacao, Utf8Valido) {
     EXPECT_TRUE(utf8_valido("a\xF0\x9F\x98\x80z"));
     for (const char* t : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xE2\x82", "\xF4\x90\x80\x80", "\x80", "\xFF"})
         EXPECT_FALSE(utf8_valido(t)) << t;
 }
 
-TEST(Codificacao, GravaWindows1252QuandoCabe)
-{
+TEST(Codificacao, GravaWindows1252QuandoCabe) {
     EXPECT_EQ(codifica_arquivo("População;€;\u0081;ÿ\r\n"), "Popula\xE7\xE3o;\x80;\x81;\xFF\r\n");
     std::string todos;
     for (int b = 0; b < 256; ++b) todos += static_cast<char>(b);
     EXPECT_EQ(codifica_arquivo(cp1252_para_utf8(todos)), todos);
 }
 
-TEST(Codificacao, GravaUtf8ComMarcaQuandoNaoCabe)
-{
+TEST(Codificacao, GravaUtf8ComMarcaQuandoNaoCabe) {
     EXPECT_EQ(codifica_arquivo("ação 日本"), "\xEF\xBB\xBF" "ação 日本");
     EXPECT_EQ(codifica_arquivo("x\u0080"), "\xEF\xBB\xBFx\u0080");  // C1 control, no Windows-1252 byte
     EXPECT_EQ(decodifica_arquivo(codifica_arquivo("ação 日本")), "ação 日本");
 }
 
-TEST(Tempo, DecorridoEmHorasMinutosSegundos)
-{
-    EXPECT_EQ(Tempo_Decorrido(100, 100), "00:00:00");
-    EXPECT_EQ(Tempo_Decorrido(86000, 50), "00:00:00");
-    EXPECT_EQ(Tempo_Decorrido(0, 3725), "01:02:05");
-    EXPECT_EQ(Tempo_Decorrido(0, 59), "00:00:59");
-    EXPECT_EQ(Tempo_Decorrido(10, 10 + 7 * 3600 + 60), "07:01:00");
-    EXPECT_EQ(Tempo_Decorrido(0, 100 * 3600 + 1), "100:00:01");
+TEST(Tempo, DecorridoEmHorasMinutosSegundos) {
+    for (const auto& [de, ate, texto] : {std::tuple{100, 100, "00:00:00"}, {86000, 50, "00:00:00"},
+                                         {0, 3725, "01:02:05"}, {0, 59, "00:00:59"},
+                                         {10, 10 + 7 * 3600 + 60, "07:01:00"}, {0, 100 * 3600 + 1, "100:00:01"}})
+        EXPECT_EQ(Tempo_Decorrido(de, ate), texto) << de << " " << ate;
 }
 
-TEST(Tempo, RelogiosDentroDoIntervalo)
-{
+TEST(Tempo, RelogiosDentroDoIntervalo) {
     const int32_t agora = Hora_em_Segundos();
     EXPECT_GE(agora, 0);
     EXPECT_LT(agora, 86400);

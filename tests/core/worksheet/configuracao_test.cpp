@@ -9,11 +9,8 @@
 namespace zivu {
 namespace {
 
-class Configuracoes : public ::testing::Test {
+class Configuracoes : public teste::TesteSistema {
  protected:
-  teste::PlataformaTeste plat;
-  Sistema sis{plat};
-  Origem& o = sis.origem;
 
   void linha(int r, std::initializer_list<const char*> textos, int c0 = 1) {
     int c = c0;

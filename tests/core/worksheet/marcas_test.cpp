@@ -11,11 +11,8 @@
 namespace zivu::teste {
 namespace {
 
-class Marcas : public ::testing::Test {
+class Marcas : public TesteSistema {
  protected:
-  PlataformaTeste plat;
-  Sistema sis{plat};
-  Origem& o = sis.origem;
   std::string t;
 
   void passo(const std::string& nome) {

@@ -9,12 +9,7 @@
 namespace zivu {
 namespace {
 
-class PlanilhaTela : public ::testing::Test {
- protected:
-  teste::PlataformaTeste plat;
-  Sistema sis{plat};
-  Origem& o = sis.origem;
-};
+class PlanilhaTela : public teste::TesteSistema {};
 
 // The marks of columns A..G and rows 1..10 as a map, one letter a kind
 // ("." none, Ano, Principal, Secundaria, Dados, Titulo).

@@ -8,11 +8,8 @@
 namespace zivu {
 namespace {
 
-class TotaisCoordenadas : public ::testing::Test {
+class TotaisCoordenadas : public teste::TesteSistema {
  protected:
-  teste::PlataformaTeste plat;
-  Sistema sis{plat};
-  Origem& o = sis.origem;
 
   void anos(const char* t0, const char* t1) {
     o.DadosEntrada.cel(3, 2) = t0;
@@ -33,9 +30,8 @@ class TotaisCoordenadas : public ::testing::Test {
 TEST_F(TotaisCoordenadas, GradeDeTotais) {
   std::string t;
   auto passo = [&](const std::string& nome) {
-    t += teste::texto_grade(nome, o.Grade_totais) + "editavel " + std::to_string(o.tela.Grade_totais_editavel) + "\n";
-    for (const auto& m : plat.mensagens) t += "! " + m.titulo + "|" + m.texto + "\n";
-    plat.mensagens.clear();
+    t += teste::texto_grade(nome, o.Grade_totais) + "editavel " + std::to_string(o.tela.Grade_totais_editavel) + "\n" +
+         plat.retira_mensagens();
   };
   o.Outros_totaisClick();
   passo("sem anos");
@@ -94,9 +90,7 @@ TEST_F(TotaisCoordenadas, PaginaDeCoordenadasEPainel) {
     t += "\ndados " + std::to_string(o.AreasDados[0].X0) + "," + std::to_string(o.AreasDados[0].Y0) + " totais";
     for (int64_t v : o.TotaisSecundarios) t += " " + std::to_string(v);
     t += " principal " + std::to_string(o.TotalPrincipal) + " painel " + std::to_string(p.visivel) + " " +
-         p.Janela_Total + " " + p.Tot_Coord + "\n";
-    for (const auto& m : plat.mensagens) t += "! " + m.titulo + "|" + m.texto + "\n";
-    plat.mensagens.clear();
+         p.Janela_Total + " " + p.Tot_Coord + "\n" + plat.retira_mensagens();
   };
   o.coord.Secoes = 0;
   o.SecoesClick();
