@@ -14,7 +14,7 @@ class TestePrincipal : public TesteJanelas {
   // commands have no results yet to act on.
   void inicioComASituacaoDosResultados() {
     Programa novo;
-    QCOMPARE(novo.app->princ->Situacao->currentMessage(),
+    QCOMPARE(novo.app->princ->situacao_mostrada(),
              QString::fromStdString(zivu::kSituacaoResultados));
     QCOMPARE(novo.itens_ligados(), QStringList());
   }

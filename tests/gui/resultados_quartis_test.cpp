@@ -53,7 +53,7 @@ class TesteQuartis : public TesteJanelas {
     QTest::keyClick(q->Sel_Area, Qt::Key_Right);
     QCOMPARE(p->app->sis.quartis.Sel_Area.posicao, 3);
     QCOMPARE(q->Sel_Area->toolTip(), QString::fromStdString(p->app->sis.quartis.Sel_Area.hint));
-    QCOMPARE(princ->Situacao->currentMessage(), q->Sel_Area->toolTip());
+    QCOMPARE(princ->situacao_mostrada(), q->Sel_Area->toolTip());
     QTest::keyClick(q->Sel_Area, Qt::Key_PageUp);
     QCOMPARE(p->app->sis.quartis.Sel_Area.posicao, 4);
     QVERIFY(na_vista_inteira(2, 12) != posicoes);
