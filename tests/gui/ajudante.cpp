@@ -118,3 +118,16 @@ void seleciona(QTableView* planilha, int c0, int r0, int c1, int r1) {
   clica_celula(planilha, c0, r0);
   clica_celula(planilha, c1, r1, Qt::ShiftModifier);
 }
+
+QByteArray le_arquivo(const QString& caminho) {
+  QFile f(caminho);
+  if (!f.open(QIODevice::ReadOnly)) return QByteArray("<sem arquivo " + caminho.toUtf8() + ">");
+  return f.readAll();
+}
+
+QString texto_pdf(const QString& pdf, const QStringList& opcoes) {
+  QProcess p;
+  p.start("pdftotext", opcoes + QStringList{pdf, "-"});
+  p.waitForFinished(30000);
+  return QString::fromUtf8(p.readAllStandardOutput());
+}

@@ -86,6 +86,11 @@ class TesteJanelas : public QObject {
   void cleanup();
 };
 
+// A file's bytes, or a marker naming the file when it cannot be read.
+QByteArray le_arquivo(const QString& caminho);
+// The text pdftotext finds in a PDF file.
+QString texto_pdf(const QString& pdf, const QStringList& opcoes = {"-enc", "UTF-8"});
+
 // Clicks cell (c0, r0) of the sheet and shift-clicks (c1, r1).
 void seleciona(QTableView* planilha, int c0, int r0, int c1, int r1);
 void clica_celula(QTableView* planilha, int c, int r, Qt::KeyboardModifiers m = Qt::NoModifier);

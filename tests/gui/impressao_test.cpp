@@ -37,10 +37,7 @@ class TesteImpressao : public TesteJanelas {
     w->UltimaLinha = 4;
     o->Imprimir->click();
     QVERIFY(paginas() > 1);
-    QProcess texto;
-    texto.start("pdftotext", {"-layout", pdf, "-"});
-    QVERIFY(texto.waitForFinished());
-    const QString impresso = QString::fromUtf8(texto.readAllStandardOutput());
+    const QString impresso = texto_pdf(pdf, {"-layout"});
     for (const QString& v : valores) QVERIFY2(impresso.contains(v), qPrintable(v));
     QCOMPARE(QString(impresso).remove(QRegularExpression("[^T]")).size(), 150);
   }

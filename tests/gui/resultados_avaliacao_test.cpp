@@ -4,23 +4,15 @@
 // a PDF.
 #include <QAbstractSeries>
 #include <QChartView>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QLogValueAxis>
-#include <QPushButton>
 #include <QXYSeries>
-#include <QStandardPaths>
-#include <QTabWidget>
-#include <QTimer>
 
 #include "core/results/avaliacao_tabelas.h"
 #include "core/results/relatorio.h"
 #include "core/text/numeros.h"
 #include "gui/results/avaliacao_comando.h"
 #include "gui/results/avaliacao_pagina.h"
-#include "gui/results/quartis_janela.h"
 #include "gui/results/relatorio_botao.h"
-#include "gui/results/simples_janela.h"
 #include "resultados_comum.h"
 
 namespace {
@@ -45,13 +37,6 @@ QStringList linhas_arquivo(const QString& caminho) {
 
 QString celula(const QTableView* v, int r, int c) { return v->model()->index(r, c).data().toString(); }
 
-QString texto_pdf(const QString& pdf) {
-  QProcess p;
-  p.start("pdftotext", {"-enc", "UTF-8", pdf, "-"});
-  p.waitForFinished(30000);
-  return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 int imagens_pdf(const QString& pdf) {
   QProcess p;
   p.start("pdfimages", {"-list", pdf});
@@ -61,24 +46,18 @@ int imagens_pdf(const QString& pdf) {
 
 }  // namespace
 
-class TesteAvaliacao : public QObject {
+class TesteAvaliacao : public TesteJanelas {
   Q_OBJECT
 
- private slots:
-  void init() {
-    p = std::make_unique<Programa>();
-    d = std::make_unique<Dialogos>();
+  void prepara() override {
     zivu::definir_separador_decimal(',');
     s = p->app->simples;
     c = s->Ficha_Simples->findChild<ComandosAvaliacao*>();
     saida = p->pasta.filePath("saida");
     QDir().mkpath(saida);
   }
-  void cleanup() {
-    d.reset();
-    p.reset();
-  }
 
+ private slots:
   void avaliarMostraAsTabelasDoNucleo() {
     QVERIFY(!c->Avaliar->isEnabled());
     // Its run fails on an area without population in the first survey; the
@@ -89,7 +68,6 @@ class TesteAvaliacao : public QObject {
     avalia("D", "2005");
     QVERIFY(!QTest::currentTestFailed());
     QCOMPARE(s->Ficha_Simples->count(), paginas + 1);
-    QCOMPARE(s->Ficha_Simples->tabText(paginas), QString("Avaliação"));
     QCOMPARE(s->Ficha_Simples->currentWidget(), c->pagina);
 
     PaginaAvaliacao* a = c->pagina;
@@ -134,7 +112,7 @@ class TesteAvaliacao : public QObject {
     });
     QCOMPARE(lembrado, QStringList({"D", "2005"}));
 
-    p->origem()->Processa->click();
+    o->Processa->click();
     QCOMPARE(s->Ficha_Simples->count(), paginas);
   }
 
@@ -200,8 +178,6 @@ class TesteAvaliacao : public QObject {
     QCOMPARE(imagens_pdf(saida + "/r.pdf"), static_cast<int>(graficos.size()));
   }
 
-  std::unique_ptr<Programa> p;
-  std::unique_ptr<Dialogos> d;
   TSimples* s = nullptr;
   ComandosAvaliacao* c = nullptr;
   QString saida;

@@ -6,12 +6,6 @@
 #include "gui/results/modelo_grade.h"
 #include "gui/results/painel_anos.h"
 
-inline QByteArray le_arquivo(const QString& caminho) {
-  QFile f(caminho);
-  if (!f.open(QIODevice::ReadOnly)) return QByteArray("<sem arquivo " + caminho.toUtf8() + ">");
-  return f.readAll();
-}
-
 inline QString arquivo_teste(const QString& nome) { return QString(ZIVU_TEST_DATA) + "/" + nome; }
 inline QString exemplo(const QString& nome) { return QString(ZIVU_EXEMPLOS) + "/" + nome; }
 
