@@ -83,7 +83,7 @@ std::vector<std::string_view> divide_linhas(std::string_view texto) {
   size_t inicio = 0;
   const size_t n = texto.size();
   while (inicio < n) {
-    size_t fim = texto.find_first_of("\r\n", inicio);
+    size_t fim = fim_de_linha(texto, inicio);
     if (fim == std::string_view::npos) {
       linhas.push_back(texto.substr(inicio));
       break;
@@ -148,7 +148,7 @@ ArquivoLido le_limitado(const std::string& nome, bool recusa_binario) {
       const bool cheia = fim_bloco ? dados >= static_cast<size_t>(kMaxLinhas)
                                    : linhas >= static_cast<size_t>(kMaxLinhas) + kMaxLinhasBloco;
       if (cheia && inicio < b.size()) return termina(ArquivoLido::Estado::Lido, Corte::Linhas, inicio);
-      const size_t e = b.find_first_of("\r\n", busca);
+      const size_t e = fim_de_linha(b, busca);
       if ((e == std::string::npos ? b.size() : e) - inicio > kMaxBytesLinha)
         return termina(ArquivoLido::Estado::Lido, Corte::LinhaLonga, inicio);
       if (e == std::string::npos) {
