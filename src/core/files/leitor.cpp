@@ -265,12 +265,24 @@ bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, 
                  Grade& grade, Corte corte) {
   Origem& origem = sis.origem;
   const bool planilha = modo == ModoLeitura::Planilha;
-  const std::string texto = decodifica_arquivo(bytes);
+  // UTF-8 without a mark is its own text, read in place; so is Windows-1252,
+  // whose separators, quotes and line ends are the same bytes: only its
+  // fields and settings lines with other bytes are decoded, one by one.
+  constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  std::string decodificado;
+  std::string_view texto = bytes;
+  bool cp1252 = false;
+  if (bytes.starts_with(kBom)) {
+    decodificado = decodifica_arquivo(bytes);
+    texto = decodificado;
+  } else {
+    cp1252 = !utf8_valido(bytes);
+  }
   const std::vector<std::string_view> linhas = divide_linhas(texto);
 
   if (planilha) {
     origem.EsvaziaPlanilhas();
-    if (!Le_Configuracao(sis, linhas)) {
+    if (!Le_Configuracao(sis, linhas, cp1252)) {
       mensagem_em_uso(sis, nome);
       return false;
     }
@@ -315,7 +327,12 @@ bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, 
       const std::string_view campo =
           linha[pos] == '"' ? Campo_Aspas(linha, pos, apoio) : Campo_Simples(linha, pos);
       ++coluna;
-      if (grade.dentro(coluna, linha_atual)) grade.cel(coluna, linha_atual).assign(campo);
+      if (!grade.dentro(coluna, linha_atual)) continue;
+      std::string& cel = grade.cel(coluna, linha_atual);
+      if (cp1252 && !so_ascii(campo))
+        cel = cp1252_para_utf8(campo);
+      else
+        cel.assign(campo);
     }
     ultima_lida = linha_atual;
     mais_larga = std::max(mais_larga, coluna);
