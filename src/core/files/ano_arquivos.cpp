@@ -82,11 +82,8 @@ std::string para_lf(const std::string& texto) {
 std::string_view texto_csv(const Grade& g, int linhas, int colunas) {
   thread_local std::string texto;
   colunas = std::clamp(colunas, 0, 26);
+  // No sizing pass: the buffer keeps its room from the files before.
   texto.clear();
-  size_t tamanho = 0;
-  for (int r = 1; r <= linhas; ++r)
-    for (int c = 1; c <= colunas; ++c) tamanho += g.le(c, r).size() + 3;
-  texto.reserve(tamanho + 2 * static_cast<size_t>(std::max(linhas, 0)));
   for (int r = 1; r <= linhas; ++r) {
     for (int c = 1; c <= colunas; ++c) {
       texto += '"';
