@@ -77,13 +77,13 @@ std::string para_lf(const std::string& texto) {
 // The grid as Grava_CSV writes it (no configuration block: the grids stored
 // here are never the worksheet): rows 1..linhas, columns 1..colunas (26 at
 // most), every cell quoted, a quote inside doubled, each followed by ";".
-std::string texto_csv(const Grade& g, int linhas, int colunas) {
+// The text goes into one buffer kept for the thread, so that a run of many
+// years does not map and fault in fresh pages for every file.
+std::string_view texto_csv(const Grade& g, int linhas, int colunas) {
+  thread_local std::string texto;
   colunas = std::clamp(colunas, 0, 26);
-  std::string texto;
-  size_t tamanho = 0;
-  for (int r = 1; r <= linhas; ++r)
-    for (int c = 1; c <= colunas; ++c) tamanho += g.le(c, r).size() + 3;
-  texto.reserve(tamanho + 2 * static_cast<size_t>(std::max(linhas, 0)));
+  // No sizing pass: the buffer keeps its room from the files before.
+  texto.clear();
   for (int r = 1; r <= linhas; ++r) {
     for (int c = 1; c <= colunas; ++c) {
       texto += '"';

@@ -83,7 +83,7 @@ std::vector<std::string_view> divide_linhas(std::string_view texto) {
   size_t inicio = 0;
   const size_t n = texto.size();
   while (inicio < n) {
-    size_t fim = texto.find_first_of("\r\n", inicio);
+    size_t fim = fim_de_linha(texto, inicio);
     if (fim == std::string_view::npos) {
       linhas.push_back(texto.substr(inicio));
       break;
@@ -148,7 +148,7 @@ ArquivoLido le_limitado(const std::string& nome, bool recusa_binario) {
       const bool cheia = fim_bloco ? dados >= static_cast<size_t>(kMaxLinhas)
                                    : linhas >= static_cast<size_t>(kMaxLinhas) + kMaxLinhasBloco;
       if (cheia && inicio < b.size()) return termina(ArquivoLido::Estado::Lido, Corte::Linhas, inicio);
-      const size_t e = b.find_first_of("\r\n", busca);
+      const size_t e = fim_de_linha(b, busca);
       if ((e == std::string::npos ? b.size() : e) - inicio > kMaxBytesLinha)
         return termina(ArquivoLido::Estado::Lido, Corte::LinhaLonga, inicio);
       if (e == std::string::npos) {
@@ -265,12 +265,24 @@ bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, 
                  Grade& grade, Corte corte) {
   Origem& origem = sis.origem;
   const bool planilha = modo == ModoLeitura::Planilha;
-  const std::string texto = decodifica_arquivo(bytes);
+  // UTF-8 without a mark is its own text, read in place; so is Windows-1252,
+  // whose separators, quotes and line ends are the same bytes: only its
+  // fields and settings lines with other bytes are decoded, one by one.
+  constexpr std::string_view kBom = "\xEF\xBB\xBF";
+  std::string decodificado;
+  std::string_view texto = bytes;
+  bool cp1252 = false;
+  if (bytes.starts_with(kBom)) {
+    decodificado = decodifica_arquivo(bytes);
+    texto = decodificado;
+  } else {
+    cp1252 = !utf8_valido(bytes);
+  }
   const std::vector<std::string_view> linhas = divide_linhas(texto);
 
   if (planilha) {
     origem.EsvaziaPlanilhas();
-    if (!Le_Configuracao(sis, linhas)) {
+    if (!Le_Configuracao(sis, linhas, cp1252)) {
       mensagem_em_uso(sis, nome);
       return false;
     }
@@ -315,7 +327,12 @@ bool Le_Conteudo(Sistema& sis, const std::string& nome, std::string_view bytes, 
       const std::string_view campo =
           linha[pos] == '"' ? Campo_Aspas(linha, pos, apoio) : Campo_Simples(linha, pos);
       ++coluna;
-      if (grade.dentro(coluna, linha_atual)) grade.cel(coluna, linha_atual).assign(campo);
+      if (!grade.dentro(coluna, linha_atual)) continue;
+      std::string& cel = grade.cel(coluna, linha_atual);
+      if (cp1252 && !so_ascii(campo))
+        cel = cp1252_para_utf8(campo);
+      else
+        cel.assign(campo);
     }
     ultima_lida = linha_atual;
     mais_larga = std::max(mais_larga, coluna);

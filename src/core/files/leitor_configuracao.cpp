@@ -1,10 +1,12 @@
 // The configuration block of a worksheet file: settings, marks, totals and
 // the totals sheet, read from "[INICIO]" to "[FIM]".
 #include <climits>
+#include <deque>
 #include <optional>
 
 #include "core/files/leitor_interno.h"
 #include "core/worksheet/sistema.h"
+#include "core/text/codificacao.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
 
@@ -99,8 +101,8 @@ int indice_mes(std::string_view linha) {
 
 class LeitorBloco {
  public:
-  LeitorBloco(Sistema& sis, const std::vector<std::string_view>& linhas)
-      : o_(sis.origem), linhas_(linhas) {}
+  LeitorBloco(Sistema& sis, const std::vector<std::string_view>& linhas, bool cp1252)
+      : o_(sis.origem), linhas_(linhas), cp1252_(cp1252) {}
 
   void le() {
     atual_ = proxima();
@@ -133,6 +135,10 @@ class LeitorBloco {
  private:
   Origem& o_;
   const std::vector<std::string_view>& linhas_;
+  // Lines of a Windows-1252 file come as bytes; only those read are decoded,
+  // kept here so that the views handed out stay valid.
+  bool cp1252_ = false;
+  std::deque<std::string> decodificadas_;
   size_t indice_ = 0;
   std::string_view atual_;
   bool real_ = false;  // the last line read exists (not past the end)
@@ -141,7 +147,10 @@ class LeitorBloco {
   bool no_fim() const { return indice_ >= linhas_.size(); }
   std::string_view proxima() {
     real_ = indice_ < linhas_.size();
-    return real_ ? linhas_[indice_++] : std::string_view{};
+    if (!real_) return {};
+    const std::string_view linha = linhas_[indice_++];
+    if (!cp1252_ || so_ascii(linha)) return linha;
+    return decodificadas_.emplace_back(cp1252_para_utf8(linha));
   }
   // Next line of a single-value section, when it exists and may be applied.
   std::optional<std::string> valor() {
@@ -275,9 +284,9 @@ class LeitorBloco {
 
 }  // namespace
 
-bool Le_Configuracao(Sistema& sis, const std::vector<std::string_view>& linhas) {
+bool Le_Configuracao(Sistema& sis, const std::vector<std::string_view>& linhas, bool cp1252) {
   try {
-    LeitorBloco(sis, linhas).le();
+    LeitorBloco(sis, linhas, cp1252).le();
     return true;
   } catch (const NumeroInvalido&) {
     return false;

@@ -2,6 +2,8 @@
 // the tests; not for other callers.
 #pragma once
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,14 +15,41 @@ namespace zivu {
 class Sistema;
 class Grade;
 
+// The first CR or LF at or after `de`, or npos. find_first_of tests every
+// byte against the set with a call of its own; two memchr scans over a
+// window are many times faster, and the window keeps a file of CR-only
+// line ends from being searched to its end for an LF on every line.
+inline size_t fim_de_linha(std::string_view t, size_t de) {
+  constexpr size_t kJanela = 1024;
+  while (de < t.size()) {
+    const char* p = t.data() + de;
+    const size_t n = std::min(kJanela, t.size() - de);
+    const void* lf = std::memchr(p, '\n', n);
+    const size_t ate = lf ? static_cast<size_t>(static_cast<const char*>(lf) - p) : n;
+    if (const void* cr = std::memchr(p, '\r', ate))
+      return de + static_cast<size_t>(static_cast<const char*>(cr) - p);
+    if (lf) return de + ate;
+    de += n;
+  }
+  return std::string_view::npos;
+}
+
+// No byte outside ASCII: the same text in UTF-8 and Windows-1252.
+inline bool so_ascii(std::string_view s) {
+  unsigned char bits = 0;
+  for (const char c : s) bits |= static_cast<unsigned char>(c);
+  return bits < 0x80;
+}
+
 // Lines of a decoded text: CR LF, LF and CR each end a line; a final line end
 // adds no empty line.
 std::vector<std::string_view> divide_linhas(std::string_view texto);
 
 // Reads the configuration block from the first lines of the file into the
 // worksheet. False when a number in it is malformed (what was read before
-// stays applied).
-bool Le_Configuracao(Sistema& sis, const std::vector<std::string_view>& linhas);
+// stays applied). With `cp1252` the lines are the file's Windows-1252 bytes,
+// decoded as they are read.
+bool Le_Configuracao(Sistema& sis, const std::vector<std::string_view>& linhas, bool cp1252 = false);
 
 // A worksheet file is read only as far as it can still be one: a line longer
 // than this, or a line after the sheet's last row, ends the read.
