@@ -5,7 +5,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= 2
 PACKAGES   := cmake ninja-build g++ libgtest-dev libbenchmark-dev clang libclang-rt-dev qt6-base-dev \
-              qt6-charts-dev qt6-svg-dev poppler-utils
+              qt6-charts-dev qt6-svg-dev qt6-translations-l10n poppler-utils
 EXAMPLE    ?= examples/dodo_geral.csv
 
 .PHONY: all deps configure build run test test-release test-asan bench fuzz clean

@@ -9,7 +9,6 @@
 set -euo pipefail
 cli=${1:-build/src/cli/zivu-cli}
 pares=${2:-$(cd "$(dirname "$0")/../.." && pwd)/shared/peers}
-[[ -f $pares/pandas_dodo.py ]] || pares=/work/shared/peers
 py=/usr/bin/python3
 pasta=${TMPDIR:-/tmp}/zivu-bench
 saida=$(mktemp -d)
