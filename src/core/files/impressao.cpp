@@ -59,6 +59,18 @@ std::string linha_tabela(const Grade& g, int r, const std::vector<int>& larguras
   return linha;
 }
 
+// The rightmost column with a filled cell in rows 1..ultima_linha; 0 when none.
+int ultima_coluna_preenchida(const Grade& g, int ultima_linha) {
+  int ultima = 0;
+  for (int r = 1; r <= ultima_linha; ++r)
+    for (int c = g.colunas() - 1; c > ultima; --c)
+      if (preenchida(g, c, r)) {
+        ultima = c;
+        break;
+      }
+  return ultima;
+}
+
 }  // namespace
 
 LinhasTabela Linhas_Tabela(const Grade& g) {
@@ -71,13 +83,7 @@ LinhasTabela Linhas_Tabela(const Grade& g) {
         break;
       }
   if (ultima_linha == 0) return t;
-  int ultima_coluna = 0;
-  for (int r = 1; r <= ultima_linha; ++r)
-    for (int c = g.colunas() - 1; c > ultima_coluna; --c)
-      if (preenchida(g, c, r)) {
-        ultima_coluna = c;
-        break;
-      }
+  const int ultima_coluna = ultima_coluna_preenchida(g, ultima_linha);
   if (ultima_coluna == 0) return t;
 
   std::vector<int> larguras(static_cast<size_t>(ultima_coluna) + 1, 0);
@@ -96,13 +102,7 @@ std::vector<LinhasTabela> Faixas_Tabela(const Grade& g, int caracteres) {
   const LinhasTabela inteira = Linhas_Tabela(g);
   if (inteira.dados.empty()) return faixas;
   const int ultima_linha = static_cast<int>(inteira.dados.size());
-  int ultima_coluna = 0;
-  for (int r = 1; r <= ultima_linha; ++r)
-    for (int c = g.colunas() - 1; c > ultima_coluna; --c)
-      if (preenchida(g, c, r)) {
-        ultima_coluna = c;
-        break;
-      }
+  const int ultima_coluna = ultima_coluna_preenchida(g, ultima_linha);
   auto texto = [&g](int c, int r) { return apara(g.le(c, r)); };
   auto transborda = [&](int c, int r) { return c < ultima_coluna && !cabe_na_coluna(g, c, r); };
   std::vector<int> larguras(static_cast<size_t>(ultima_coluna) + 1, 0);
