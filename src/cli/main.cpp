@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/subcomandos.h"
+#include "core/memoria.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ void ajuda_geral(std::ostream& saida) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  zivu::prepara_memoria();
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + (argc > 0 ? argc : 0));
   if (args.empty()) {
     std::cerr << "zivu-cli: falta o comando.\n"

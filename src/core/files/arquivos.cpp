@@ -155,6 +155,13 @@ void grava_texto(const std::string& caminho, std::string_view texto_utf8) {
   grava_seguro(caminho, codifica_arquivo(texto_utf8));
 }
 
+void grava_texto_no_lugar(const std::string& caminho, std::string&& texto_utf8) {
+  if (codifica_no_lugar(texto_utf8))
+    grava_seguro(caminho, texto_utf8);
+  else
+    grava_seguro(caminho, codifica_arquivo(texto_utf8));
+}
+
 bool existe_arquivo(const std::string& caminho) {
   struct stat st {};
   return ::stat(caminho.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);

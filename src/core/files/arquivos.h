@@ -32,6 +32,8 @@ std::optional<std::string> le_bytes(const std::string& caminho);
 void grava_seguro(const std::string& caminho, std::string_view bytes);
 // Text file: UTF-8 text encoded as the files are (Windows-1252 or UTF-8 BOM).
 void grava_texto(const std::string& caminho, std::string_view texto_utf8);
+// The same, encoding in the text's own storage rather than in a copy.
+void grava_texto_no_lugar(const std::string& caminho, std::string&& texto_utf8);
 
 bool existe_arquivo(const std::string& caminho);
 // A regular file that can be opened for reading (never blocks on a FIFO).

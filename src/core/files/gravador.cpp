@@ -53,7 +53,7 @@ void Grava_CSV(Sistema& sis, std::string nome, std::string_view extensao, const 
     for (int c = 1; c <= colunas; ++c) acrescenta_campo(texto, grade.le(c, r));
     texto += "\r\n";
   }
-  grava_texto(nome, texto);
+  grava_texto_no_lugar(nome, std::move(texto));
 }
 
 void Grava_DAT(const std::string& nome, const Grade& grade) {
@@ -98,7 +98,7 @@ void Grava_DAT(const std::string& nome, const Grade& grade) {
     }
     texto += "\r\n";
   }
-  grava_texto(nome, texto);
+  grava_texto_no_lugar(nome, std::move(texto));
 }
 
 }  // namespace zivu

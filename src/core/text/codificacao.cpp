@@ -161,4 +161,29 @@ std::string codifica_arquivo(std::string_view texto)
     return r;
 }
 
+bool codifica_no_lugar(std::string& texto)
+{
+    const std::string_view v = texto;
+    for (std::size_t i = 0; (i = fim_ascii(v, i)) < v.size();) {
+        char32_t cp;
+        const int n = decodifica(v, i, cp);
+        if (n == 0 || byte_cp1252(cp) < 0) return false;
+        i += n;
+    }
+    // Writing never overtakes reading: each character shrinks or stays.
+    char* d = texto.data();
+    std::size_t w = fim_ascii(v, 0);
+    for (std::size_t i = w; i < v.size();) {
+        const std::size_t j = fim_ascii(v, i);
+        std::memmove(d + w, d + i, j - i);
+        w += j - i;
+        if ((i = j) == v.size()) break;
+        char32_t cp;
+        i += decodifica(v, i, cp);
+        d[w++] = static_cast<char>(byte_cp1252(cp));
+    }
+    texto.resize(w);
+    return true;
+}
+
 }  // namespace zivu

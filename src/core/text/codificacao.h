@@ -13,6 +13,9 @@ std::string decodifica_arquivo(std::string_view bytes);
 // UTF-8 text to the bytes to write: Windows-1252 when every character fits,
 // else UTF-8 with a BOM.
 std::string codifica_arquivo(std::string_view texto);
+// The same, in the text's own storage (Windows-1252 is never longer); false,
+// with the text untouched, when some character has no Windows-1252 byte.
+bool codifica_no_lugar(std::string& texto);
 // Windows-1252 bytes to UTF-8 (the five undefined bytes map to U+0081...).
 std::string cp1252_para_utf8(std::string_view bytes);
 bool utf8_valido(std::string_view bytes);

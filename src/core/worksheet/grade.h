@@ -77,7 +77,7 @@ class Grade {
   int numeradas_ = 0;
   // Cells of a row in blocks of kBloco columns, each made on its first write;
   // a row never written has no blocks.
-  static constexpr size_t kBloco = 8;
+  static constexpr size_t kBloco = 9;
   using Linha = std::vector<std::unique_ptr<std::string[]>>;
   std::vector<Linha> linhas_cel_;
   // Rows made, so that limpa and a change of width touch only those.

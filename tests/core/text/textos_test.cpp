@@ -77,6 +77,9 @@ TEST(Codificacao, LeWindows1252OuUtf8ComOuSemMarca) {
         EXPECT_EQ(decodifica_arquivo(bytes), texto) << bytes;
 }
 
+// The writer that encodes in the text's own storage.
+std::string no_lugar(std::string t) { return codifica_no_lugar(t) ? t : "recusado: " + t; }
+
 TEST(Codificacao, NaoAsciiEmQualquerPosicaoDoBloco) {
     for (std::size_t pos = 0; pos < 20; ++pos) {
         std::string utf8(20, 'a'), cp(20, 'a');
@@ -85,6 +88,7 @@ TEST(Codificacao, NaoAsciiEmQualquerPosicaoDoBloco) {
         EXPECT_EQ(decodifica_arquivo(utf8), utf8) << pos;
         EXPECT_EQ(decodifica_arquivo(cp), utf8) << pos;
         EXPECT_EQ(codifica_arquivo(utf8), cp) << pos;
+        EXPECT_EQ(no_lugar(utf8), cp) << pos;
     }
 }
 
@@ -96,14 +100,17 @@ TEST(Codificacao, Utf8Valido) {
 
 TEST(Codificacao, GravaWindows1252QuandoCabe) {
     EXPECT_EQ(codifica_arquivo("População;€;\u0081;ÿ\r\n"), "Popula\xE7\xE3o;\x80;\x81;\xFF\r\n");
+    EXPECT_EQ(no_lugar("População;€;\u0081;ÿ\r\n"), "Popula\xE7\xE3o;\x80;\x81;\xFF\r\n");
     std::string todos;
     for (int b = 0; b < 256; ++b) todos += static_cast<char>(b);
     EXPECT_EQ(codifica_arquivo(cp1252_para_utf8(todos)), todos);
+    EXPECT_EQ(no_lugar(cp1252_para_utf8(todos + todos)), todos + todos);
 }
 
 TEST(Codificacao, GravaUtf8ComMarcaQuandoNaoCabe) {
     EXPECT_EQ(codifica_arquivo("ação 日本"), "\xEF\xBB\xBF" "ação 日本");
     EXPECT_EQ(codifica_arquivo("x\u0080"), "\xEF\xBB\xBFx\u0080");  // C1 control, no Windows-1252 byte
+    for (const char* t : {"ação 日本", "x\u0080", "a\xE9z"}) EXPECT_EQ(no_lugar(t), "recusado: " + std::string(t));
     EXPECT_EQ(decodifica_arquivo(codifica_arquivo("ação 日本")), "ação 日本");
 }
 
