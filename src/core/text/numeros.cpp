@@ -1,5 +1,6 @@
 #include "core/text/numeros.h"
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <cmath>
@@ -47,6 +48,31 @@ std::string nao_finito(double x)
     return std::isnan(x) ? "NAN" : x < 0 ? "-INF" : "INF";
 }
 
+// The 15 digits of a positive finite x from its shortest round-trip text,
+// which is much cheaper than a long one. That text is within half an ulp of
+// x, less than 0.12 of a unit in the 15th digit: with 15 digits or fewer it
+// is the rounding itself, and with 16 or 17 its extra digits decide unless
+// they are near the tie, where only the long text can tell (`duvida`).
+Resto curtos_15(double x, char* dig, int& expoente)
+{
+    // Subnormals have fewer digits of precision than that.
+    if (x < std::numeric_limits<double>::min()) return Resto::duvida;
+    char buf[32];
+    const char* fim = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific).ptr;
+    const char* e = std::find(static_cast<const char*>(buf), fim, 'e');
+    char todos[17];
+    int k = 0;
+    for (const char* p = buf; p != e; ++p)
+        if (*p != '.') todos[k++] = *p;
+    const char* pe = e + 1 + (e[1] == '+');
+    std::from_chars(pe, fim, expoente);
+    std::fill(std::copy(todos, todos + std::min(k, 15), dig), dig + 15, '0');
+    if (k <= 15) return Resto::abaixo;
+    // The digits past the 15th, in hundredths of its unit.
+    const int resto = (todos[15] - '0') * 10 + (k > 16 ? todos[16] - '0' : 0);
+    return resto <= 38 ? Resto::abaixo : resto >= 62 ? Resto::acima : Resto::duvida;
+}
+
 // Enough digits to print any double exactly: at most 767 significant digits,
 // and 1074 decimals for the smallest.
 constexpr int digitos_exatos = 800;
@@ -62,17 +88,19 @@ std::string texto_geral(double x)
     if (!finito(x)) return nao_finito(x);
     if (x == 0) return "0";
     const double ax = std::fabs(x);
-    // d.ddd (24 decimals) e±dd: 15 digits kept, 10 more to decide the rounding.
-    char buf[40];
-    const auto fim = std::to_chars(buf, buf + sizeof buf, ax, std::chars_format::scientific, 24).ptr;
     char dig[15];
-    dig[0] = buf[0];
-    std::copy(buf + 2, buf + 16, dig + 1);
     int expoente = 0;
-    std::from_chars(buf + 28, fim, expoente);
-    if (buf[27] == '-') expoente = -expoente;
-
-    Resto r = avalia({buf + 16, 10});
+    Resto r = curtos_15(ax, dig, expoente);
+    if (r == Resto::duvida) {
+        // d.ddd (24 decimals) e±dd: 15 digits kept, 10 more to decide the rounding.
+        char buf[40];
+        const auto fim = std::to_chars(buf, buf + sizeof buf, ax, std::chars_format::scientific, 24).ptr;
+        dig[0] = buf[0];
+        std::copy(buf + 2, buf + 16, dig + 1);
+        std::from_chars(buf + 28, fim, expoente);
+        if (buf[27] == '-') expoente = -expoente;
+        r = avalia({buf + 16, 10});
+    }
     if (r == Resto::duvida) {
         std::string exato(digitos_exatos + 16, '\0');
         std::to_chars(exato.data(), exato.data() + exato.size(), ax, std::chars_format::scientific, digitos_exatos);

@@ -39,12 +39,27 @@ TEST_F(Numeros, TextoGeralFixoECientificoArredondadoAntesDaNotacao) {
 TEST_F(Numeros, TextoGeralConcordaComArredondamentoExatoAleatorio) {
     // Random bit patterns are never exact ties, so printf's rounding to 15
     // digits names the same decimal; reading our text back must give it.
+    // Besides random bits (17 digits mostly), decimals of 15 digits or fewer
+    // and their neighbours, whose digits past the 15th lie near the tie.
     std::mt19937_64 gerador(20240611);
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 60000; ++i) {
         double x;
         const uint64_t bits = gerador();
         std::memcpy(&x, &bits, sizeof x);
-        if (!std::isfinite(x)) continue;
+        if (i % 3 != 0) {
+            char dec[40];
+            uint64_t mantissa = gerador() % 1000000000000000;
+            for (uint64_t k = bits % 15; k > 0; --k) mantissa /= 10;
+            std::snprintf(dec, sizeof dec, "%llue%d", static_cast<unsigned long long>(mantissa),
+                          static_cast<int>((bits >> 32) % 580) - 290);
+            x = std::strtod(dec, nullptr);
+            x = i % 3 == 1 ? x : std::nextafter(x, (bits >> 60) & 1 ? 0.0 : 1e300);
+        }
+        if (!std::isfinite(x) || x == 0) continue;
+        // Exact ties, where printf goes to even, are in the table above.
+        char longo[48];
+        std::snprintf(longo, sizeof longo, "%.30e", std::fabs(x));
+        if (longo[16] == '5' && std::strspn(longo + 17, "0") == 15) continue;
         char ref[40];
         std::snprintf(ref, sizeof ref, "%.14e", x);
         const double esperado = std::strtod(ref, nullptr);
