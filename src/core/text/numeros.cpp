@@ -1,9 +1,10 @@
 #include "core/text/numeros.h"
 
-#include <algorithm>
+#include <array>
 #include <atomic>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <locale.h>
@@ -48,29 +49,55 @@ std::string nao_finito(double x)
     return std::isnan(x) ? "NAN" : x < 0 ? "-INF" : "INF";
 }
 
-// The 15 digits of a positive finite x from its shortest round-trip text,
-// which is much cheaper than a long one. That text is within half an ulp of
-// x, less than 0.12 of a unit in the 15th digit: with 15 digits or fewer it
-// is the rounding itself, and with 16 or 17 its extra digits decide unless
-// they are near the tie, where only the long text can tell (`duvida`).
-Resto curtos_15(double x, char* dig, int& expoente)
+// The 15 significant digits of x > 0, rounded half away from zero, and its
+// decimal exponent, by exact integer arithmetic: x = m / 2^sh, and
+// m * 10^s / 2^sh is cut and rounded with 128 bits. This covers 1e-8 <= x <
+// 1e15 (the rates and populations), at a fraction of the cost of a long
+// decimal text; false elsewhere.
+bool digitos_exatos_15(double x, char* dig, int& expoente)
 {
-    // Subnormals have fewer digits of precision than that.
-    if (x < std::numeric_limits<double>::min()) return Resto::duvida;
-    char buf[32];
-    const char* fim = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific).ptr;
-    const char* e = std::find(static_cast<const char*>(buf), fim, 'e');
-    char todos[17];
-    int k = 0;
-    for (const char* p = buf; p != e; ++p)
-        if (*p != '.') todos[k++] = *p;
-    const char* pe = e + 1 + (e[1] == '+');
-    std::from_chars(pe, fim, expoente);
-    std::fill(std::copy(todos, todos + std::min(k, 15), dig), dig + 15, '0');
-    if (k <= 15) return Resto::abaixo;
-    // The digits past the 15th, in hundredths of its unit.
-    const int resto = (todos[15] - '0') * 10 + (k > 16 ? todos[16] - '0' : 0);
-    return resto <= 38 ? Resto::abaixo : resto >= 62 ? Resto::acima : Resto::duvida;
+    if (!(x >= 1e-8 && x < 1e15)) return false;
+    int e2 = 0;
+    const double f = std::frexp(x, &e2);
+    const auto m = static_cast<uint64_t>(std::ldexp(f, 53));
+    const int sh = 53 - e2;  // x = m / 2^sh; x < 1e15 < 2^53 keeps sh > 0
+    using u128 = unsigned __int128;
+    constexpr uint64_t kMenor = 100000000000000;  // 10^14
+    static constexpr auto potencias = [] {
+        std::array<u128, 23> p{};
+        p[0] = 1;
+        for (size_t i = 1; i < p.size(); ++i) p[i] = p[i - 1] * 10;
+        return p;
+    }();
+    // 2^(e2-1) <= x < 2^e2: log10(2) * (e2 - 1) is the decimal exponent or
+    // one below it.
+    int e10 = static_cast<int>(std::floor((e2 - 1) * 0.30102999566398120));
+    for (int tentativa = 0; tentativa < 3; ++tentativa) {
+        const int s = 14 - e10;
+        if (s < 0 || s > 22) return false;
+        const u128 n = static_cast<u128>(m) * potencias[static_cast<size_t>(s)];  // < 2^53 * 10^22 < 2^127
+        const u128 q = n >> sh;
+        // The estimate may be one off.
+        if (q < kMenor) {
+            --e10;
+            continue;
+        }
+        if (q >= 10 * kMenor) {
+            ++e10;
+            continue;
+        }
+        const u128 resto = n - (q << sh);
+        auto d = static_cast<uint64_t>(q);
+        if (2 * resto >= (u128{1} << sh)) ++d;
+        if (d == 10 * kMenor) {
+            d = kMenor;
+            ++e10;
+        }
+        for (int i = 14; i >= 0; --i, d /= 10) dig[i] = static_cast<char>('0' + d % 10);
+        expoente = e10;
+        return true;
+    }
+    return false;
 }
 
 // Enough digits to print any double exactly: at most 767 significant digits,
@@ -88,10 +115,14 @@ std::string texto_geral(double x)
     if (!finito(x)) return nao_finito(x);
     if (x == 0) return "0";
     const double ax = std::fabs(x);
+    // Whole numbers of 15 digits or fewer (the populations) are their own text.
+    if (ax < 1e15 && ax == std::floor(ax)) {
+        char buf[24];
+        return {buf, std::to_chars(buf, buf + sizeof buf, static_cast<int64_t>(x)).ptr};
+    }
     char dig[15];
     int expoente = 0;
-    Resto r = curtos_15(ax, dig, expoente);
-    if (r == Resto::duvida) {
+    if (!digitos_exatos_15(ax, dig, expoente)) {
         // d.ddd (24 decimals) e±dd: 15 digits kept, 10 more to decide the rounding.
         char buf[40];
         const auto fim = std::to_chars(buf, buf + sizeof buf, ax, std::chars_format::scientific, 24).ptr;
@@ -99,16 +130,17 @@ std::string texto_geral(double x)
         std::copy(buf + 2, buf + 16, dig + 1);
         std::from_chars(buf + 28, fim, expoente);
         if (buf[27] == '-') expoente = -expoente;
-        r = avalia({buf + 16, 10});
-    }
-    if (r == Resto::duvida) {
-        std::string exato(digitos_exatos + 16, '\0');
-        std::to_chars(exato.data(), exato.data() + exato.size(), ax, std::chars_format::scientific, digitos_exatos);
-        r = exato[16] >= '5' ? Resto::acima : Resto::abaixo;
-    }
-    if (r == Resto::acima && incrementa(dig, dig + 15)) {
-        dig[0] = '1';
-        ++expoente;
+
+        Resto r = avalia({buf + 16, 10});
+        if (r == Resto::duvida) {
+            std::string exato(digitos_exatos + 16, '\0');
+            std::to_chars(exato.data(), exato.data() + exato.size(), ax, std::chars_format::scientific, digitos_exatos);
+            r = exato[16] >= '5' ? Resto::acima : Resto::abaixo;
+        }
+        if (r == Resto::acima && incrementa(dig, dig + 15)) {
+            dig[0] = '1';
+            ++expoente;
+        }
     }
     int n = 15;
     while (dig[n - 1] == '0') --n;
