@@ -263,47 +263,66 @@ std::optional<double> para_real(std::string_view texto)
     while (i < n && texto[i] == ' ') ++i;
     while (n > i && texto[n - 1] == ' ') --n;
 
-    // Rebuilt in the "C" form that from_chars reads: '.' as the decimal mark, no '+'.
-    std::string s;
-    s.reserve(n - i + 2);
+    // Rebuilt in the "C" form that from_chars reads: '.' as the decimal mark,
+    // no '+'; on the stack unless the text is long. Never longer than the
+    // text, plus the final NUL strtod needs.
+    char curto[64];
+    std::string longo;
+    char* s = curto;
+    if (n - i + 1 > sizeof curto) {
+        longo.resize(n - i + 1);
+        s = longo.data();
+    }
+    std::size_t k = 0;
     if (i < n && (texto[i] == '+' || texto[i] == '-')) {
-        if (texto[i] == '-') s += '-';
+        if (texto[i] == '-') s[k++] = '-';
         ++i;
     }
     const char ds = separador_decimal();
-    bool digitos = false, separador = false;
+    bool separador = false;
+    const std::size_t inicio_digitos = k;
+    std::size_t digitos = 0;
     for (; i < n; ++i) {
         const char c = texto[i];
         if (digito(c)) {
-            s += c;
-            digitos = true;
+            s[k++] = c;
+            ++digitos;
         } else if (c == ds && !separador) {
-            s += '.';
+            s[k++] = '.';
             separador = true;
         } else {
             break;
         }
     }
-    if (!digitos) return std::nullopt;
+    if (digitos == 0) return std::nullopt;
+    // Whole numbers of up to 15 digits, most cells of a sheet, are exact as
+    // integers.
+    if (i == n && !separador && digitos <= 15) {
+        uint64_t u = 0;
+        std::from_chars(s + inicio_digitos, s + k, u);
+        const double v = static_cast<double>(u);
+        return inicio_digitos > 0 ? -v : v;
+    }
     if (i < n) {
         if (texto[i] != 'E' && texto[i] != 'e') return std::nullopt;
-        s += 'e';
-        if (++i < n && (texto[i] == '+' || texto[i] == '-')) s += texto[i++];
+        s[k++] = 'e';
+        if (++i < n && (texto[i] == '+' || texto[i] == '-')) s[k++] = texto[i++];
         if (i == n) return std::nullopt;
         for (; i < n; ++i) {
             if (!digito(texto[i])) return std::nullopt;
-            s += texto[i];
+            s[k++] = texto[i];
         }
     }
+    s[k] = '\0';
 
     double v = 0;
-    const auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    const auto [p, ec] = std::from_chars(s, s + k, v);
     if (ec == std::errc::result_out_of_range) {
         // Overflow or underflow: the "C" locale's strtod tells them apart
         // (infinity, or zero / a denormal with the sign kept).
         static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", locale_t{});
-        v = strtod_l(s.c_str(), nullptr, c_locale);
-    } else if (ec != std::errc{} || p != s.data() + s.size()) {
+        v = strtod_l(s, nullptr, c_locale);
+    } else if (ec != std::errc{} || p != s + k) {
         return std::nullopt;
     }
     if (!finito(v)) return std::nullopt;

@@ -131,9 +131,11 @@ TEST_F(Numeros, ParaInteiro) {
 }
 
 TEST_F(Numeros, ParaReal) {
-    const std::initializer_list<std::pair<const char*, double>> casos = {
+    const std::initializer_list<std::pair<std::string, double>> casos = {
         {"5", 5.0}, {"5.", 5.0}, {".5", 0.5}, {"  -1.5E+3  ", -1500.0}, {"+2e-2", 0.02},
-        {"1.7976931348623157e308", std::numeric_limits<double>::max()}, {"4e-320", 4e-320}, {"1e-400", 0.0}};
+        {"1.7976931348623157e308", std::numeric_limits<double>::max()}, {"4e-320", 4e-320}, {"1e-400", 0.0},
+        {" 007 ", 7.0}, {"-123456789012345", -123456789012345.0}, {"12345678901234567", 12345678901234567.0},
+        {"0." + std::string(70, '0') + "25e72", 25.0}};
     for (const auto& [t, x] : casos) EXPECT_EQ(para_real(t), x) << t;
     const auto menos_zero = para_real("-1e-400");
     ASSERT_TRUE(menos_zero.has_value());
