@@ -2,14 +2,22 @@
 
 #include <malloc.h>
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <initializer_list>
 
 namespace zivu {
 
 void prepara_memoria() {
+  // Under a limit of address space or data, a heap that grows by tens of MB
+  // at a time would fail where small steps fit: keep the usual heap there.
+  for (const int recurso : {RLIMIT_AS, RLIMIT_DATA}) {
+    rlimit limite{};
+    if (getrlimit(recurso, &limite) != 0 || limite.rlim_cur != RLIM_INFINITY) return;
+  }
   constexpr size_t kReserva = size_t{64} << 20;
   constexpr uintptr_t kPaginaGrande = uintptr_t{2} << 20;
   // Large buffers (a whole file, a whole output) stay in the heap rather than

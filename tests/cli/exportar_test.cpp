@@ -80,5 +80,15 @@ TEST_F(Cli, FailuresEndWithTheirMessage) {
   }
 }
 
+#if !defined(__SANITIZE_ADDRESS__)  // the sanitizer needs far more address space
+TEST_F(Cli, RunsWithinALimitOfAddressSpace) {
+  // The heap's large steps must give way to a limit that small steps fit.
+  const std::string comando = "cd '" + pasta.string() + "' && ulimit -v 40000 && ZIVU_HOME=casa '" + ZIVU_CLI_PATH +
+                              "' exportar '" + dados("full_block.csv") + "' saida > .saida 2> .erros";
+  EXPECT_EQ(std::system(comando.c_str()), 0) << le_tudo(pasta / ".erros");
+  EXPECT_EQ(le_tudo(em("saida.CSV")), le_tudo(dados("full_block.csv")));
+}
+#endif
+
 }  // namespace
 }  // namespace zivu::teste
