@@ -11,11 +11,11 @@ mede() {
   local tempos=() pico=0
   for _ in 1 2 3 4 5 6 7; do
     local ini fim kb
-    ini=$(date +%s%N)
+    ini=${EPOCHREALTIME/[.,]/}
     /usr/bin/time -o "$saida/mem" -f %M "$@" >/dev/null 2>&1 || true
     kb=$(tail -n1 "$saida/mem")
-    fim=$(date +%s%N)
-    tempos+=($(( (fim - ini) / 1000000 )))
+    fim=${EPOCHREALTIME/[.,]/}
+    tempos+=($(( (fim - ini) / 1000 )))
     (( kb > pico )) && pico=$kb
   done
   local mediana

@@ -14,15 +14,15 @@ pasta=${TMPDIR:-/tmp}/zivu-bench
 saida=$(mktemp -d)
 trap 'rm -rf "$saida"' EXIT
 
-# "elapsed-ms cpu-ms" of one run; its peak memory (KB) is left in $saida/mem.
+# "elapsed-ms cpu-ms" of one run, read to the millisecond by the shell's own
+# clock (a `date` process around the run would add its own start-up to every
+# figure); its peak memory (KB) is left in $saida/mem.
 tempo() {
-  local ini fim
-  ini=$(date +%s%N)
-  /usr/bin/time -o "$saida/tempo" -f '%M %U %S' "$@" >/dev/null 2>&1 || true
-  fim=$(date +%s%N)
-  read -r kb u s < <(tail -n1 "$saida/tempo")
-  echo "$kb" > "$saida/mem"
-  echo "$(( (fim - ini) / 1000000 )) $(echo "($u + $s) * 1000 / 1" | bc)"
+  local TIMEFORMAT='%3R %3U %3S' r u s
+  { time /usr/bin/time -o "$saida/tempo" -f '%M' "$@" >/dev/null 2>&1 || true; } 2> "$saida/relogio"
+  read -r r u s < "$saida/relogio"
+  tail -n1 "$saida/tempo" > "$saida/mem"
+  echo "$(echo "$r * 1000 / 1" | bc) $(echo "($u + $s) * 1000 / 1" | bc)"
 }
 mediana() { printf '%s\n' "$@" | sort -n | sed -n 4p; }
 
@@ -36,7 +36,7 @@ par() {
   done
   local mz mp nz np
   mz=$(mediana "${tz[@]}"); mp=$(mediana "${tp[@]}"); nz=$(mediana "${cz[@]}"); np=$(mediana "${cp[@]}")
-  (( nz > 0 )) || nz=10  # the CPU times come in hundredths of a second
+  (( nz > 0 )) || nz=1
   printf '%-38s zivu %5d ms, CPU %4d ms, pico %3d MB | pandas %5d ms, CPU %5d ms | %5.1fx, CPU %5.1fx\n' \
     "$nome" "$mz" "$nz" $((pico / 1024)) "$mp" "$np" \
     "$(echo "$mp / ($mz + 0.0001)" | bc -l)" "$(echo "$np / $nz" | bc -l)"
