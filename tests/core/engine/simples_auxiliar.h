@@ -80,11 +80,8 @@ struct AmbienteSimples {
     for (int64_t v : o().TotaisObtidos) t += " " + std::to_string(v);
     t += "\n";
     for (const auto& m : plat.mensagens) t += "! " + m.titulo + "|" + m.texto + "\n";
-    std::vector<std::string> nomes;
     if (std::filesystem::is_directory(temp("")))
-      for (const auto& e : std::filesystem::directory_iterator(temp(""))) nomes.push_back(e.path().filename());
-    std::sort(nomes.begin(), nomes.end());
-    for (const std::string& n : nomes) t += "> " + n + (n[1] == 'A' ? " " + le_tudo(temp(n)) : "") + "\n";
+      for (const std::string& n : conteudo(temp(""))) t += "> " + n + (n[1] == 'A' ? " " + le_tudo(temp(n)) : "") + "\n";
     return t;
   }
 

@@ -62,17 +62,33 @@ TEST_F(Gravacao, BlockOfTheDefaultAndOfAMarkedWorksheet) {
 
 // ---- Grava_CSV
 
-TEST_F(Gravacao, CsvOfAnotherGridHasNoBlockAndAtMost26Columns) {
+// The bytes of each writer, in one golden file:
+// - a CSV of another grid has no block and at most 26 columns, quotes doubled;
+// - CSV is Windows-1252, or UTF-8 with its mark when a text does not fit;
+// - DAT widths count characters and include the headers; row numbers are
+//   padded to the longest; an empty grid writes no file.
+TEST_F(Gravacao, BytesOfTheCsvAndDatWriters) {
   Grade g("DadosSaida", 31, 4);
   for (int c = 1; c <= 30; ++c) g.cel(c, 1) = std::to_string(c);
   g.cel(1, 2) = "a\"b";
   Grava_CSV(sis, pasta / "saida", "csv", g, 2, 30);
-  std::string esperado;
-  for (int c = 1; c <= 26; ++c) esperado += "\"" + std::to_string(c) + "\";";
-  esperado += "\r\n\"a\"\"b\";";
-  for (int c = 2; c <= 26; ++c) esperado += "\"\";";
-  esperado += "\r\n";
-  EXPECT_EQ(le_tudo(pasta / "saida.CSV"), esperado);
+  Grade h("G", 3, 3);
+  h.cel(1, 1) = "São";
+  Grava_CSV(sis, pasta / "a", "CSV", h, 1, 1);
+  h.cel(2, 1) = "Ω";
+  Grava_CSV(sis, pasta / "b", "CSV", h, 1, 2);
+  Grade& d = o.DadosEntrada;
+  d.cel(3, 3) = "   ";
+  Grava_DAT(pasta / "e.DAT", d);
+  d.cel(2, 1) = "São Paulo";
+  d.cel(1, 2) = " 12 ";
+  d.cel(3, 3) = "x";
+  Grava_DAT(pasta / "d.DAT", d);
+  d.cel(1, 100) = "b";
+  Grava_DAT(pasta / "n.DAT", d);
+  std::string t;
+  for (const std::string& nome : conteudo(pasta.caminho())) t += "== " + nome + "\n" + le_tudo(pasta / nome) + "\n";
+  espera_dourado("gravador_bytes.txt", t);
 }
 
 TEST_F(Gravacao, CsvNameAndExtensionRules) {
@@ -88,16 +104,6 @@ TEST_F(Gravacao, CsvNameAndExtensionRules) {
   EXPECT_THROW(Grava_CSV(sis, pasta / "falta/a", "CSV", g, 1, 1), ErroArquivo);
 }
 
-TEST_F(Gravacao, CsvIsWindows1252OrUtf8WithBom) {
-  Grade g("G", 3, 3);
-  g.cel(1, 1) = "São";
-  Grava_CSV(sis, pasta / "a", "CSV", g, 1, 1);
-  EXPECT_EQ(le_tudo(pasta / "a.CSV"), "\"S\xE3o\";\r\n");
-  g.cel(2, 1) = "Ω";
-  Grava_CSV(sis, pasta / "b", "CSV", g, 1, 2);
-  EXPECT_EQ(le_tudo(pasta / "b.CSV"), "\xEF\xBB\xBF\"São\";\"Ω\";\r\n");
-}
-
 TEST_F(Gravacao, CsvOfTheWorksheetStartsWithItsBlock) {
   planilha_marcada();
   Grava_CSV(sis, pasta / "p", "CSV", o.DadosEntrada, 3, 2);
@@ -107,32 +113,6 @@ TEST_F(Gravacao, CsvOfTheWorksheetStartsWithItsBlock) {
   EXPECT_EQ(bytes.substr(bytes.size() - dados_csv.size()), dados_csv);
   EXPECT_EQ(bytes.substr(0, 10), "[INICIO]\r\n");
   EXPECT_NE(bytes.find("[FIM]\r\n\"\";\"\";\r\n"), std::string::npos);
-}
-
-// ---- Grava_DAT
-
-TEST_F(Gravacao, DatWidthsCountCharactersAndIncludeHeaders) {
-  Grade& d = o.DadosEntrada;
-  d.cel(2, 1) = "São Paulo";
-  d.cel(1, 2) = " 12 ";
-  d.cel(3, 3) = "x";
-  Grava_DAT(pasta / "d.DAT", d);
-  EXPECT_EQ(le_tudo(pasta / "d.DAT"),
-            "1    S\xE3o Paulo  \r\n"
-            "2 12" + std::string(12, ' ') + "\r\n"
-            "3" + std::string(14, ' ') + "x\r\n");
-}
-
-TEST_F(Gravacao, DatRowNumberPaddedToLongestAndAnEmptyGridWritesNoFile) {
-  o.DadosEntrada.cel(3, 3) = "   ";
-  Grava_DAT(pasta / "e.DAT", o.DadosEntrada);
-  EXPECT_FALSE(existe(pasta / "e.DAT"));
-  o.DadosEntrada.cel(1, 1) = "a";
-  o.DadosEntrada.cel(1, 100) = "b";
-  Grava_DAT(pasta / "n.DAT", o.DadosEntrada);
-  const std::string bytes = le_tudo(pasta / "n.DAT");
-  EXPECT_EQ(bytes.substr(0, 9), "1   a\r\n2 ");
-  EXPECT_NE(bytes.find("\r\n100 b\r\n"), std::string::npos);
 }
 
 // ---- export

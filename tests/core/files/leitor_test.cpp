@@ -174,50 +174,36 @@ TEST_F(Leitura, BinaryBytesReadAsWindows1252) {
   EXPECT_EQ(cel(1, 2), "\x7F\"\xC2\x90");
 }
 
-TEST_F(Leitura, TenThousandAndOneLinesKeepTheFirstTenThousandWithTheirExtent) {
-  std::string texto;
-  for (int i = 1; i <= 10001; ++i) texto += "v" + std::to_string(i) + ";x\r\n";
-  escreve_tudo(pasta / "grande.csv", texto);
-  EXPECT_FALSE(le(pasta / "grande.csv"));
-  EXPECT_EQ(textos(), (Textos{"Erro!|O arquivo possui mais de 10000 linhas."}));
-  EXPECT_EQ(cel(1, 10000), "v10000");
-  EXPECT_EQ(o.UltimaLinha, 10000);
-  EXPECT_EQ(o.UltimaColuna, 2);
-  EXPECT_EQ(plat.situacoes.back(), "10000 linha(s) lida(s).");
-  EXPECT_FALSE(plat.espera);
-}
-
 // Past a bound the read stops there, with the message of the line past the
-// sheet's last row or of a line wider than a row.
-TEST_F(Leitura, ReadStopsAtTheFirstLineOutsideTheBounds) {
+// sheet's last row or of a line wider than a row; what was read stays, with
+// its extent.
+TEST_F(Leitura, TenThousandAndOneLinesKeepTheFirstTenThousandWithTheirExtent) {
   std::string linhas;
   for (int i = 1; i <= 10001; ++i) linhas += "v" + std::to_string(i) + ";x\r\n";
   const struct {
     std::string texto, mensagem;
-    int ultima;
+    int ultima, colunas;
+    std::string primeira, ultima_celula;
   } casos[] = {
-      {"[INICIO]\r\n[FIM]\r\n" + linhas, "O arquivo possui mais de 10000 linhas.", 10000},
-      {"[FIM]\r\na;b\r\n" + std::string(kMaxBytesLinha + 1, 'x') + "\r\nc\r\n",
-       "O arquivo possui mais de 26 colunas.", 1},
+      {linhas, "10000 linhas.", 10000, 2, "v10000", "x"},
+      {"[INICIO]\r\n[FIM]\r\n" + linhas, "10000 linhas.", 10000, 2, "v10000", "x"},
+      {"[FIM]\r\na;b\r\n" + std::string(kMaxBytesLinha + 1, 'x') + "\r\nc\r\n", "26 colunas.", 1, 2, "a", "b"},
+      {le_tudo(dados("line_27_fields.csv")), "26 colunas.", 2, 26, "1", "26"},  // that row's first 26 stay
   };
   for (const auto& caso : casos) {
     plat.mensagens.clear();
+    o.CriarClick();
     escreve_tudo(pasta / "limite.csv", caso.texto);
     EXPECT_FALSE(le(pasta / "limite.csv"));
-    EXPECT_EQ(textos(), (Textos{"Erro!|" + caso.mensagem}));
+    EXPECT_EQ(textos(), (Textos{"Erro!|O arquivo possui mais de " + caso.mensagem}));
     EXPECT_EQ(o.UltimaLinha, caso.ultima);
-    EXPECT_EQ(cel(1, caso.ultima), caso.ultima == 1 ? "a" : "v10000");
+    EXPECT_EQ(o.UltimaColuna, caso.colunas);
+    EXPECT_EQ(cel(1, caso.ultima), caso.primeira);
+    EXPECT_EQ(cel(caso.colunas, caso.ultima), caso.ultima_celula);
+    EXPECT_EQ(o.DadosEntrada.le(1, caso.ultima + 1), "");
+    EXPECT_EQ(plat.situacoes.back(), std::to_string(caso.ultima) + " linha(s) lida(s).");
+    EXPECT_FALSE(plat.espera);
   }
-}
-
-TEST_F(Leitura, TwentySevenFieldsStopTheLoadKeepingThatRowsFirst26) {
-  EXPECT_FALSE(le(dados("line_27_fields.csv")));
-  EXPECT_EQ(textos(), (Textos{"Erro!|O arquivo possui mais de 26 colunas."}));
-  EXPECT_EQ(cel(2, 1), "b");
-  EXPECT_EQ(cel(26, 2), "26");
-  EXPECT_EQ(cel(1, 3), "");
-  EXPECT_EQ(o.UltimaLinha, 2);
-  EXPECT_EQ(o.UltimaColuna, 26);
 }
 
 // ---- reload mode
@@ -253,8 +239,9 @@ TEST_F(Importacao, ExtensionComparedInCapitalsAfterTheLastDotOfTheFileName) {
   EXPECT_TRUE(plat.mensagens.empty());
 }
 
+// Another extension asks: yes reads lines whole, no leaves an empty worksheet.
 TEST_F(Importacao, OtherExtensionAsksAndYesReadsLinesWhole) {
-  plat.respostas.push_back(Resposta::Sim);
+  plat.respostas = {Resposta::Sim, Resposta::Nao};
   EXPECT_TRUE(Importa_Arquivo(sis, dados("worksheet.dat")));
   ASSERT_EQ(plat.mensagens.size(), 1u);
   EXPECT_EQ(plat.mensagens[0].texto, "Método de importação ainda não definido.\r\rAbrir como ASCII?");
@@ -263,13 +250,7 @@ TEST_F(Importacao, OtherExtensionAsksAndYesReadsLinesWhole) {
   EXPECT_EQ(cel(1, 1), "1  Código Nome ");
   EXPECT_EQ(cel(1, 2), "2  101    Alfa ");
   EXPECT_EQ(o.UltimaColuna, 1);
-}
-
-TEST_F(Importacao, NoLeavesAnEmptyWorksheet) {
-  o.DadosEntrada.cel(1, 1) = "old";
-  o.UltimaColuna = o.UltimaLinha = 1;
   sis.simples.Adaptar = sis.quartis.Adaptar = true;
-  plat.respostas.push_back(Resposta::Nao);
   EXPECT_FALSE(Importa_Arquivo(sis, dados("worksheet.dat")));
   EXPECT_EQ(cel(1, 1), "");
   EXPECT_FALSE(sis.simples.Adaptar);

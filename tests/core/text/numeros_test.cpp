@@ -161,9 +161,4 @@ TEST_F(Numeros, ArredondaMetadesParaOParEPotencia) {
     EXPECT_EQ(potencia(1.1, 10), f2 * f8);
 }
 
-TEST_F(Numeros, Mensagens) {
-    EXPECT_EQ(msg_inteiro_invalido("12a"), "'12a' não é um valor inteiro válido.");
-    EXPECT_EQ(msg_real_invalido("1,2,3"), "'1,2,3' não é um valor real válido.");
-}
-
 }  // namespace
