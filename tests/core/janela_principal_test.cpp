@@ -1,8 +1,12 @@
-// Questions and commands of the main window.
+// Questions and commands of the main window; texts of the system
+// information window.
 #include <gtest/gtest.h>
 
 #include "core/janela_principal.h"
+#include "core/sobre.h"
+#include "core/text/numeros.h"
 #include "core/worksheet/sistema.h"
+#include "dourado.h"
 #include "plataforma_teste.h"
 
 namespace zivu {
@@ -19,34 +23,20 @@ class JanelaPrincipal : public teste::TesteSistema {
   }
 };
 
-TEST_F(JanelaPrincipal, FecharPerguntaESoFechaComSim) {
-  plat.respostas = {Resposta::Nao, Resposta::Sim};
+// Questions and notices, titles, buttons and texts in a golden file: closing
+// and a second run go on only with "Sim".
+TEST_F(JanelaPrincipal, PerguntasEAvisos) {
+  plat.respostas = {Resposta::Nao, Resposta::Sim, Resposta::Nao, Resposta::Sim};
   EXPECT_FALSE(FormClose_Princ(sis));
   EXPECT_TRUE(FormClose_Princ(sis));
-  ASSERT_EQ(plat.mensagens.size(), 2u);
-  EXPECT_EQ(plat.mensagens[0].texto, "Fechar o derova ZiVu não salvará seu trabalho.\rContinuar?");
-  EXPECT_EQ(plat.mensagens[0].botoes, Botoes::SimNao);
-}
-
-TEST_F(JanelaPrincipal, SegundaInstanciaPerguntaSeContinua) {
-  plat.respostas = {Resposta::Nao, Resposta::Sim};
   EXPECT_FALSE(Pergunta_Segunda_Instancia(plat));
   EXPECT_TRUE(Pergunta_Segunda_Instancia(plat));
-  EXPECT_EQ(plat.mensagens[0].texto,
-            "A aplicação já encontra-se em execução!\rUse ALT-TAB para exibi-la.\r\r"
-            "Caso a última execução tenha travado e\rvocê não veja necessidade de re-iniciar\r"
-            "o computador, posso ignorar e continuar.\r\r"
-            "Você deseja continuar a carga do derova ZiVu?");
-  EXPECT_EQ(plat.mensagens[0].botoes, Botoes::SimNao);
-}
-
-TEST_F(JanelaPrincipal, AvisosDeAjudaEAtalho) {
   Aviso_Sem_Ajuda(plat);
   Aviso_Falha_Atalho(plat, "Permissão negada");
-  ASSERT_EQ(plat.mensagens.size(), 2u);
-  EXPECT_EQ(plat.mensagens[0].texto, "Não foi encontrado o arquivo de HELP!");
-  EXPECT_EQ(plat.mensagens[1].texto,
-            "Problema ao tentar criar atalho para o sistema.\r\rErro original: Permissão negada");
+  Aviso_Atalho_Criado(plat, "/casa/Desktop/Método DoDo.desktop");
+  std::string t;
+  for (const auto& m : plat.mensagens) t += m.titulo + "|" + std::to_string(int(m.botoes)) + "|" + m.texto + "\n";
+  teste::espera_dourado("janela_principal_mensagens.txt", t);
 }
 
 TEST_F(JanelaPrincipal, QuartisDoMenuECaixaSeguemUmAOutro) {
@@ -64,6 +54,44 @@ TEST_F(JanelaPrincipal, QuartisDoMenuECaixaSeguemUmAOutro) {
   EXPECT_TRUE(sis.princ.Quartis1_marcado);
   o.MetodoQuartisClick(false);
   EXPECT_FALSE(sis.princ.Quartis1_marcado);
+}
+
+TEST(Sobre, EspacoEmDiscoNasTresEscalasSempreComPonto) {
+  definir_separador_decimal(',');
+  for (const auto& [bytes, texto] :
+       {std::pair{1023.0, "1023 bytes"}, {0.0, "0 bytes"}, {1024.0, "1.00 Kbytes"}, {1048576.0, "1024.00 Kbytes"},
+        {1536.0 + 5, "1.50 Kbytes"}, {1073741823.0, "1048576.00 Kbytes"}, {1073741824.0, "1.00 Gbytes"},
+        {50.0 * 1073741824 + 536870912, "50.50 Gbytes"}})
+    EXPECT_EQ(texto_espaco_disco(bytes), texto) << bytes;
+  definir_separador_decimal('.');
+}
+
+TEST(Sobre, MemoriaEmKbAgrupadaEPorcentagem) {
+  EXPECT_EQ(texto_memoria(16777216ull * 1024, "."), "16.777.216 KB");
+  EXPECT_EQ(texto_memoria(999 * 1024, "."), "999 KB");
+  EXPECT_EQ(texto_memoria(1000 * 1024 + 1023, ","), "1,000 KB");
+  EXPECT_EQ(texto_memoria(512, "."), " KB");
+  EXPECT_EQ(texto_carga(37), "37 %");
+}
+
+TEST(Sobre, ResolucaoERecomendacao) {
+  EXPECT_EQ(texto_resolucao(1024, 768), "1024x768");
+  EXPECT_FALSE(mostra_recomendacao(800));
+  EXPECT_TRUE(mostra_recomendacao(640));
+}
+
+TEST(Sobre, LeituraDoMeminfo) {
+  const auto e = le_meminfo(
+      "MemTotal:        2000000 kB\nMemFree:          100000 kB\nMemAvailable:     500000 kB\n");
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->total_bytes, 2000000ull * 1024);
+  EXPECT_EQ(e->carga, 75);
+  // Old kernels have no MemAvailable.
+  const auto antigo = le_meminfo("MemTotal: 1000 kB\nMemFree: 10 kB\n");
+  ASSERT_TRUE(antigo);
+  EXPECT_EQ(antigo->carga, 99);
+  EXPECT_FALSE(le_meminfo("Buffers: 10 kB\n"));
+  EXPECT_FALSE(le_meminfo("MemTotal: x kB\nMemFree: 1 kB\n"));
 }
 
 }  // namespace

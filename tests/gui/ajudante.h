@@ -42,7 +42,6 @@ class Dialogos : public QObject {
   QStringList outros;  // other modal dialogs, closed with their own close button
 
   QString ultimo_texto() const { return caixas.isEmpty() ? QString() : caixas.back().texto; }
-  QString ultimo_titulo() const { return caixas.isEmpty() ? QString() : caixas.back().titulo; }
 
  private:
   void verifica();

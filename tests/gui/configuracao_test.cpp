@@ -127,16 +127,6 @@ class TesteConfiguracao : public TesteJanelas {
     d->arquivos = {nome};
     QTest::mouseClick(c->AbreConf, Qt::LeftButton);
     QCOMPARE(c->LinRel->text(), QString("25"));
-
-    // A short file cannot be read.
-    QFile curto(p->pasta.filePath("curto.cfg"));
-    QVERIFY(curto.open(QIODevice::WriteOnly));
-    curto.write(QByteArray(59, '\0'));
-    curto.close();
-    d->arquivos = {curto.fileName()};
-    QTest::mouseClick(c->AbreConf, Qt::LeftButton);
-    QCOMPARE(d->caixas.size(), 1);
-    QCOMPARE(c->LinRel->text(), QString("25"));
   }
 
  private:

@@ -1,4 +1,5 @@
-// The editing bar, the sheet's keys, "Criar" and keyboard selection.
+// The editing bar, the sheet's keys, "Criar", keyboard selection, and copy
+// and paste through the system clipboard.
 #include "ajudante.h"
 
 class TesteEdicao : public TesteJanelas {
@@ -103,6 +104,24 @@ class TesteEdicao : public TesteJanelas {
     QCOMPARE(o->Cruz->text(), QString("A1"));
     QCOMPARE(o->DadosEntrada->currentIndex(), o->modelo->indice(1, 1));
     QVERIFY(!o->Processa->isEnabled());
+  }
+
+  void copiaASelecaoEColaPelasTeclas() {
+    w->DadosEntrada.escreve(2, 2, "1");
+    w->DadosEntrada.escreve(3, 2, "2");
+    w->DadosEntrada.escreve(2, 3, "3");
+    w->DadosEntrada.escreve(3, 3, "4");
+    p->app->atualiza();
+    seleciona(o->DadosEntrada, 2, 2, 3, 3);
+    o->Copiar->click();
+    QCOMPARE(QApplication::clipboard()->text(), QString("1\t2\r3\t4"));
+    // The sheet's keys copy the whole selection too, not just one cell.
+    QApplication::clipboard()->clear();
+    QTest::keySequence(o->DadosEntrada, QKeySequence::Copy);
+    QCOMPARE(QApplication::clipboard()->text(), QString("1\t2\r3\t4"));
+    clica_celula(o->DadosEntrada, 5, 5);
+    QTest::keySequence(o->DadosEntrada, QKeySequence::Paste);
+    QCOMPARE(o->modelo->indice(6, 6).data().toString(), QString("4"));
   }
 
  private:

@@ -1,5 +1,5 @@
 // What the results windows' tests share: a worksheet calculated through the
-// windows and by zivu-cli, and the texts of files and of the views' cells.
+// windows or by zivu-cli, and the texts of files and of the views' cells.
 #pragma once
 
 #include "ajudante.h"
@@ -21,10 +21,6 @@ inline QString roda_cli(const QString& planilha, const QString& pasta, const QSt
     qWarning("zivu-cli: %s", cli.readAllStandardError().constData());
   return QString::fromUtf8(cli.readAllStandardOutput());
 }
-
-// The observations zivu-cli prints after its status line, and the window's.
-inline QString observacoes_cli(const QString& saida) { return saida.mid(saida.indexOf('\n') + 1); }
-inline QString como_cli(QString obs) { return obs.endsWith('\n') ? obs : obs + '\n'; }
 
 // Fields of the line `linha` (from 1) of a per-year grid file: every field
 // quoted, a quote inside doubled, each followed by ";".
@@ -59,16 +55,7 @@ inline QString difere_do_arquivo(const QTableView* vista, const QByteArray& arqu
   return linhas > 0 ? QString() : QString("arquivo vazio");
 }
 
-// The files zivu-cli wrote in `pasta_cli` that the program's "Temp" also
-// holds, compared byte for byte; the names that differ.
-inline QStringList arquivos_diferentes(const QString& pasta_cli, const QString& temp, const QStringList& nomes) {
-  QStringList diferentes;
-  for (const QString& n : nomes)
-    if (le_arquivo(pasta_cli + "/" + n) != le_arquivo(temp + "/" + n)) diferentes << n;
-  return diferentes;
-}
-
-// "Importar" on the sheet, the method, "Calcular".
+// "Importar" on the sheet, the method, "Calcular", which shows no message.
 inline void importa_e_calcula(Programa& p, Dialogos& d, const QString& planilha, bool quartis) {
   p.mostra_planilha();
   TOrigem* o = p.origem();
@@ -77,6 +64,7 @@ inline void importa_e_calcula(Programa& p, Dialogos& d, const QString& planilha,
   if (o->MetodoQuartis->isChecked() != quartis) QTest::mouseClick(o->MetodoQuartis, Qt::LeftButton);
   d.filtros_vistos.clear();
   o->Processa->click();
+  QVERIFY2(d.caixas.isEmpty(), qPrintable(d.ultimo_texto()));
 }
 
 // Clicks grid cell (c, r) of a view whose model holds the headers too.

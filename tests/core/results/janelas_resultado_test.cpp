@@ -1,16 +1,24 @@
 // The results windows' own rules: show handlers of the simple window, print
 // titles of the quartile window, and which window "Calcular" brings forward.
+// The run report of both methods against golden pages, what it says once
+// "Adaptar" was applied, its list of negative areas cut short, and the name a
+// dialog's choice becomes.
 #include "core/engine/calculo.h"
 #include "core/engine/escolha_ano.h"
 #include "core/results/janelas_resultado.h"
+#include "core/results/relatorio.h"
 
 #include <gtest/gtest.h>
 
+#include "core/engine/avaliacao.h"
 #include "core/engine/simples_auxiliar.h"
 #include "core/engine/simples_calculo.h"
 #include "core/files/ano_arquivos.h"
+#include "core/files/auxiliar_arquivos.h"
 #include "core/files/leitor.h"
+#include "core/text/numeros.h"
 #include "core/worksheet/validacao.h"
+#include "plataforma_teste.h"
 
 namespace zivu::teste {
 namespace {
@@ -156,6 +164,74 @@ TEST_F(ComandoDeResultados, AFailedCommandStillPutsTheTotalsBack) {
   EXPECT_FALSE(rodou);
   EXPECT_EQ(a.plat.mensagens.back().texto, "'x' não é um valor inteiro válido.");
   EXPECT_EQ(a.o().TotaisSecundarios, marcados);
+}
+
+struct AmbienteRelatorio {
+  PlataformaTeste plat;
+  Sistema sis{plat};
+  PastaTemporaria pasta;
+  AmbienteRelatorio(const std::string& planilha, bool quartis) {
+    sis.princ.PastaTemp = pasta.caminho();
+    EXPECT_TRUE(Importa_Arquivo(sis, dados(planilha)));
+    sis.origem.MetodoQuartisClick(quartis);
+    EXPECT_TRUE(Calcular(sis));
+    // The golden pages hold no machine's path.
+    sis.princ.ArquivoPlanilha = planilha;
+  }
+};
+
+// blocos.csv: block 1 with a negative area, block 2 one short of its total,
+// block 3 exact; its back-test; a chart whose title needs escaping.
+TEST(Relatorio, SimpleRunWithBackTestAndACallersChart) {
+  definir_separador_decimal(',');
+  AmbienteRelatorio a("avaliacao/blocos.csv", false);
+  ASSERT_TRUE(AvaliarClick(a.sis, "E", "2005"));
+  const GraficoRelatorio grafico{"Evolução <A & B>",
+                                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg width=\"4\" height=\"4\"></svg>"};
+  EXPECT_EQ(Relatorio_HTML(a.sis, false, {grafico}), le_tudo(dados("avaliacao/relatorio_simples.html")));
+
+  ASSERT_TRUE(AdaptarClick(a.sis));
+  const std::string depois = *Relatorio_HTML(a.sis, false);
+  EXPECT_NE(depois.find("<td>somou 1 à área Eira 22 (linha 8)</td>"), std::string::npos);
+  EXPECT_EQ(depois.find("somará"), std::string::npos);
+}
+
+TEST(Relatorio, QuartileRun) {
+  definir_separador_decimal('.');
+  AmbienteRelatorio a("quartis_geral.csv", true);
+  EXPECT_EQ(Relatorio_HTML(a.sis, true), le_tudo(dados("avaliacao/relatorio_quartis.html")));
+}
+
+// negativas.csv: 105 of its areas decline to a negative projection.
+TEST(Relatorio, NamesTheFirstHundredNegativeAreasAndCountsThem) {
+  AmbienteRelatorio a("avaliacao/negativas.csv", false);
+  const std::string h = *Relatorio_HTML(a.sis, false);
+  const size_t inicio = h.find("<h2>Áreas com projeção negativa</h2>");
+  const std::string secao = h.substr(inicio, h.find("<h2>", inicio + 1) - inicio);
+  EXPECT_NE(secao.find("<p>105 áreas têm projeção negativa; estas são as 100 primeiras.</p>"), std::string::npos);
+  EXPECT_NE(secao.find(">Vila 100<"), std::string::npos);
+  EXPECT_EQ(secao.find(">Vila 101<"), std::string::npos);
+}
+
+TEST(ArquivoRelatorio, TheFilterChoosesTheFormatAndCompletesTheName) {
+  constexpr auto H = FormatoRelatorio::HTML, P = FormatoRelatorio::PDF;
+  const struct {
+    int filtro;
+    const char* nome;
+    const char* caminho;
+    FormatoRelatorio formato;
+  } casos[] = {{1, "r", "r.html", H}, {1, "r.HTM", "r.HTM", H}, {1, "r.pdf", "r.pdf.html", H},
+               {2, "r", "r.pdf", P},  {2, "r.Pdf", "r.Pdf", P}, {2, "r.html", "r.html.pdf", P}};
+  PlataformaTeste plat;
+  Sistema sis{plat};
+  for (const auto& c : casos) {
+    plat.escolhas.push_back(EscolhaArquivo{c.nome, c.filtro});
+    const auto a = escolhe_arquivo_relatorio(sis);
+    ASSERT_TRUE(a) << c.nome;
+    EXPECT_EQ(a->caminho, c.caminho);
+    EXPECT_EQ(a->formato, c.formato) << c.nome;
+  }
+  EXPECT_FALSE(escolhe_arquivo_relatorio(sis));
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
-// The all-years file for Vardex and the translation file of both windows.
+// The all-years file for Vardex and the translation file of both windows;
+// the simple results window's exports.
 #include "core/engine/calculo.h"
 #include "core/engine/escolha_ano.h"
 #include "core/results/saida_outros.h"
+#include "core/results/simples_exportar.h"
 
 #include <gtest/gtest.h>
 
@@ -69,25 +71,19 @@ TEST_F(SaidaSimples, RefusalsWriteNothing) {
   EXPECT_TRUE(existe(a.pasta / "uniao.csv"));
 }
 
-TEST_F(SaidaSimples, AFileThatCannotBeCreatedNamesThePlatformsErrorOnce) {
+// A file that cannot be created names the platform's error once; a code
+// that is no number gives the same message and leaves the old file.
+TEST_F(SaidaSimples, VardexErrorsNameTheirCause) {
+  const std::string erro = "! Aviso!|Erro ao tentar gravar o arquivo para o sistema Vardex.\r\rErro original: ";
   responde_dialogo(a.pasta / "sem_pasta/vardex.csv");
   EXPECT_FALSE(Salva_Uniao(a.sis, DestinoUniao::Vardex));
-  ASSERT_EQ(a.plat.mensagens.size(), 1u);
-  EXPECT_EQ(a.plat.mensagens[0].texto,
-            std::string("Erro ao tentar gravar o arquivo para o sistema Vardex.\r\rErro original: ") +
-                std::strerror(ENOENT));
-}
-
-TEST_F(SaidaSimples, ACodeThatIsNoNumberGivesTheVardexError) {
+  EXPECT_EQ(a.plat.retira_mensagens(), erro + std::strerror(ENOENT) + "\n");
   a.o().DadosEntrada.cel(2, 4) = "x13";
-  // The titles reach the results grid with the next run.
-  ASSERT_TRUE(Calcular(a.sis));
+  ASSERT_TRUE(Calcular(a.sis));  // the titles reach the results grid with the next run
   escreve_tudo(a.pasta / "vardex.csv", "antigo");
   responde_dialogo(a.pasta / "vardex.csv");
   EXPECT_FALSE(Salva_Uniao(a.sis, DestinoUniao::Vardex));
-  EXPECT_EQ(a.plat.retira_mensagens(),
-            "! Aviso!|Erro ao tentar gravar o arquivo para o sistema Vardex.\r\rErro original: 'x13' não é um "
-            "valor real válido.\n");
+  EXPECT_EQ(a.plat.retira_mensagens(), erro + "'x13' não é um valor real válido.\n");
   EXPECT_EQ(le_tudo(a.pasta / "vardex.csv"), "antigo");
 }
 
@@ -133,6 +129,29 @@ TEST(SaidaQuartis, AllYearsAndTranslationFilesFromTheUnion) {
   a.plat.escolhas.push_back(EscolhaArquivo{a.pasta / "t", 1});
   ASSERT_TRUE(DoDo_TradutorClick_Quartis(a.sis));
   EXPECT_EQ(le_tudo(a.pasta / "t"), "43;101;130;145\r\n43;7;660;1155\r\n");
+}
+
+TEST(ExportarSimples, CsvOverTheExtentWithTheVariablesColumnsAndDatAsChosen) {
+  AmbienteSimples a;
+  a.exemplo();
+  a.o().DadosEntrada.cel(1, 3) = "Mun \"1\"";  // the year's own files quote as the export does
+  ASSERT_TRUE(Calcular(a.sis));
+  EXPECT_FALSE(Exportar_RClick(a.sis));  // dialog cancelled
+
+  a.plat.escolhas.push_back(EscolhaArquivo{a.pasta / "r.csv", 1});
+  ASSERT_TRUE(Exportar_RClick(a.sis));
+  EXPECT_EQ(le_tudo(a.pasta / "r.csv"), le_tudo(a.temp("SR2005.CSV")));
+
+  // Bi and both rates lie past the worksheet's three columns.
+  a.plat.escolhas.push_back(EscolhaArquivo{a.pasta / "v", 1});
+  ASSERT_TRUE(Exportar_VClick(a.sis));
+  EXPECT_EQ(le_tudo(a.pasta / "v.CSV"), le_tudo(a.temp("SV2005.CSV")));
+
+  a.plat.escolhas.push_back(EscolhaArquivo{a.pasta / "r.DAT", 2});
+  ASSERT_TRUE(Exportar_RClick(a.sis));
+  EXPECT_EQ(le_tudo(a.pasta / "r.DAT.DAT").substr(0, 16), "1 Nome    2005\r\n");
+  EXPECT_EQ(a.plat.dialogos.back().filtro,
+            "CSV (Arq. separado por ';')|*.csv|DAT (Arq. de dados SAS - separado por espaços)|*.DAT");
 }
 
 }  // namespace
