@@ -61,7 +61,6 @@ class PlataformaTeste : public Plataforma {
     mensagens.clear();
     return t;
   }
-  const MensagemGravada* ultima() const { return mensagens.empty() ? nullptr : &mensagens.back(); }
 
  private:
   std::optional<EscolhaArquivo> escolhe(const DialogoArquivo& d) {

@@ -33,7 +33,7 @@ class TesteCoordenadas : public TesteJanelas {
     QCOMPARE(k->Areas->item(1)->text(), QString("D2"));
   }
 
-  void cantosInvertidosFicamEmOrdemEEliminar() {
+  void cantosInvertidosFicamEmOrdemEliminarELinhaForaDosLimites() {
     k->Secoes->setCurrentRow(3);
     digita("f", "9", "b", "6");
     QTest::mouseClick(k->Adiciona, Qt::LeftButton);
@@ -45,10 +45,8 @@ class TesteCoordenadas : public TesteJanelas {
     QTest::mouseClick(k->Diminui, Qt::LeftButton);
     QCOMPARE(k->Areas->count(), 0);
     QVERIFY(w->AreasDados[0].vazia());
-  }
 
-  void linhaForaDosLimitesMostraErro() {
-    k->Secoes->setCurrentRow(3);
+    // A row out of bounds shows "Erro" and takes the focus.
     digita("b", "10001", "c", "4");
     QTest::mouseClick(k->Adiciona, Qt::LeftButton);
     QCOMPARE(k->Y0->text(), QString("Erro"));
@@ -87,9 +85,9 @@ class TesteCoordenadas : public TesteJanelas {
     monta();
     QCOMPARE(t->modelo->columnCount(), 6);
     QCOMPARE(t->modelo->rowCount(), 4);
-    QCOMPARE((QStringList{texto(1, 0), texto(2, 0), texto(5, 0)}), (QStringList{"2005", "2001", "2004"}));
-    QCOMPARE((QStringList{texto(0, 1), texto(1, 1), texto(2, 1)}), (QStringList{"P", "180000", "0"}));
-    QCOMPARE((QStringList{texto(0, 3), texto(1, 3)}), (QStringList{"S2", "90000"}));
+    // The core's sheet (its rules: the core's tests), shown.
+    QCOMPARE((QStringList{texto(1, 0), texto(5, 0), texto(0, 1), texto(1, 1), texto(0, 3), texto(1, 3)}),
+             (QStringList{"2005", "2004", "P", "180000", "S2", "90000"}));
 
     // Typing into a year cell of row P: a letter opens no editor, a digit does.
     t->Grade_totais->setFocus();

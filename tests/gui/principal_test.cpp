@@ -55,8 +55,7 @@ class TestePrincipal : public TesteJanelas {
 
   void fecharPerguntaESoFechaComSim() {
     d->respostas = {QMessageBox::No};
-    QVERIFY(!princ->close());
-    QVERIFY(princ->isVisible());
+    QVERIFY(!princ->close() && princ->isVisible());
     QCOMPARE(d->caixas.size(), 1);
     d->respostas = {QMessageBox::Yes};
     QVERIFY(princ->close());
@@ -86,7 +85,7 @@ class TestePrincipal : public TesteJanelas {
     QLockFile trava(morto);
     QVERIFY(guarda_instancia(trava, p->app->plat));
     QVERIFY(trava.isLocked());
-    QCOMPARE(d->caixas.size(), 1);
+    QCOMPARE(d->caixas.size(), 2);  // the two questions above only
   }
 
   void ajudaAusenteAvisaEDesabilitaDoDo() {

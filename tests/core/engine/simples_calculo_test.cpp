@@ -192,8 +192,7 @@ TEST(Adaptar, ACellThatIsNoIntegerChangesNothing) {
   resultados(a, {{2, "1300"}, {3, ""}, {5, "140"}, {6, "1155"}, {8, "50"}, {9, "300"}});
   a.s().Adaptar = true;
   EXPECT_FALSE(AdaptarClick(a.sis));
-  EXPECT_EQ(a.plat.mensagens.back().texto, "'' não é um valor inteiro válido.");
-  EXPECT_EQ(a.plat.mensagens.back().titulo, "Erro!");
+  EXPECT_EQ(a.plat.retira_mensagens(), "! Erro!|'' não é um valor inteiro válido.\n");
   EXPECT_EQ(a.saida().cel(2, 6), "1155");
   EXPECT_EQ(a.saida().cel(2, 2), "1300");
   EXPECT_TRUE(a.s().Adaptar);

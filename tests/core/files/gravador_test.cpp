@@ -109,17 +109,6 @@ TEST_F(Gravacao, CsvNameAndExtensionRules) {
   EXPECT_THROW(Grava_CSV(sis, pasta / "falta/a", "CSV", g, 1, 1), ErroArquivo);
 }
 
-TEST_F(Gravacao, CsvOfTheWorksheetStartsWithItsBlock) {
-  planilha_marcada();
-  Grava_CSV(sis, pasta / "p", "CSV", o.DadosEntrada, 3, 2);
-  const std::string bytes = le_tudo(pasta / "p.CSV");
-  const std::string dados_csv = "\"\";\"\";\r\n\"\";\"Total\";\r\n\"\";\"Vila \"\"Nova\"\"\";\r\n";
-  ASSERT_GT(bytes.size(), dados_csv.size());
-  EXPECT_EQ(bytes.substr(bytes.size() - dados_csv.size()), dados_csv);
-  EXPECT_EQ(bytes.substr(0, 10), "[INICIO]\r\n");
-  EXPECT_NE(bytes.find("[FIM]\r\n\"\";\"\";\r\n"), std::string::npos);
-}
-
 // ---- export
 
 TEST_F(Gravacao, ExportNamesCaptionAndStaleTotalsFile) {

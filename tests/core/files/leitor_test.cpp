@@ -59,6 +59,8 @@ TEST_F(Leitura, FieldsQuotesAndLineEnds) {
       // Not trimmed; a final ";" adds no field; an unterminated quote runs to the end.
       {pasta / "f.csv", {" a ||b", "||", "||", "unterminated;x||"}},
       {dados("mixed_line_ends.txt"), {"a|b", "c|d", "e|f", "|", "g|"}},
+      // Bytes read as Windows-1252.
+      {dados("binary.dat"), {std::string("\0\x01\xC2\x81\xC3\xBF|\xC2\x8D", 9), "\x7F\"\xC2\x90|"}},
   };
   for (const auto& caso : casos) {
     o.CriarClick();
@@ -151,13 +153,6 @@ TEST_F(Leitura, MissingOrUnreadableFile) {
   }
 }
 
-TEST_F(Leitura, BinaryBytesReadAsWindows1252) {
-  EXPECT_TRUE(le(dados("binary.dat")));
-  EXPECT_EQ(cel(1, 1), std::string("\0\x01\xC2\x81\xC3\xBF", 6));
-  EXPECT_EQ(cel(2, 1), "\xC2\x8D");
-  EXPECT_EQ(cel(1, 2), "\x7F\"\xC2\x90");
-}
-
 // Past a bound the read stops there, with the message of the line past the
 // sheet's last row or of a line wider than a row; what was read stays, with
 // its extent.
@@ -226,10 +221,8 @@ TEST_F(Importacao, ExtensionComparedInCapitalsAfterTheLastDotOfTheFileName) {
 TEST_F(Importacao, OtherExtensionAsksAndYesReadsLinesWhole) {
   plat.respostas = {Resposta::Sim, Resposta::Nao};
   EXPECT_TRUE(Importa_Arquivo(sis, dados("worksheet.dat")));
-  ASSERT_EQ(plat.mensagens.size(), 1u);
-  EXPECT_EQ(plat.mensagens[0].texto, "Método de importação ainda não definido.\r\rAbrir como ASCII?");
-  EXPECT_EQ(plat.mensagens[0].titulo, "Aviso!");
-  EXPECT_EQ(plat.mensagens[0].botoes, Botoes::SimNao);
+  EXPECT_EQ(plat.mensagens.at(0).botoes, Botoes::SimNao);
+  EXPECT_EQ(plat.retira_mensagens(), "! Aviso!|Método de importação ainda não definido.\r\rAbrir como ASCII?\n");
   EXPECT_EQ(cel(1, 1), "1  Código Nome ");
   EXPECT_EQ(cel(1, 2), "2  101    Alfa ");
   EXPECT_EQ(o.UltimaColuna, 1);

@@ -14,6 +14,7 @@
 #include "core/engine/simples_auxiliar.h"
 #include "core/engine/simples_calculo.h"
 #include "core/files/ano_arquivos.h"
+#include "core/files/gravador.h"
 #include "core/files/leitor.h"
 #include "dourado.h"
 #include "core/worksheet/validacao.h"
@@ -150,8 +151,7 @@ TEST(ExportarSimples, CsvOverTheExtentWithTheVariablesColumnsAndDatAsChosen) {
   a.plat.escolhas.push_back(EscolhaArquivo{a.pasta / "r.DAT", 2});
   ASSERT_TRUE(Exportar_RClick(a.sis));
   EXPECT_EQ(le_tudo(a.pasta / "r.DAT.DAT").substr(0, 16), "1 Nome    2005\r\n");
-  EXPECT_EQ(a.plat.dialogos.back().filtro,
-            "CSV (Arq. separado por ';')|*.csv|DAT (Arq. de dados SAS - separado por espaços)|*.DAT");
+  EXPECT_EQ(a.plat.dialogos.back().filtro, kFiltrosArquivos);
 }
 
 }  // namespace

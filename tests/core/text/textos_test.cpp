@@ -175,10 +175,9 @@ TEST(Textos, AparaECapitais) {
 }
 
 TEST(Textos, TiraSeparadores) {
-    EXPECT_EQ(Tira_Separadores("1.234.567"), "1234567");
-    EXPECT_EQ(Tira_Separadores("1,234,567"), "1234567");
-    EXPECT_EQ(Tira_Separadores("1.000,50"), "100050");
-    EXPECT_EQ(Tira_Separadores(" 12,5"), " 125");
+    for (const auto& [t, r] : {std::pair{"1.234.567", "1234567"}, {"1,234,567", "1234567"}, {"1.000,50", "100050"},
+                               {" 12,5", " 125"}})
+        EXPECT_EQ(Tira_Separadores(t), r) << t;
 }
 
 TEST(Textos, FiltraTecla) {
@@ -196,19 +195,15 @@ TEST(Textos, FiltraTecla) {
 }
 
 TEST(Textos, DireitaEComprimentoContamCaracteres) {
-    EXPECT_EQ(Direita("ab", 4), "ab");
-    EXPECT_EQ(Direita("dados.csv", 4), ".csv");
-    EXPECT_EQ(Direita("população", 3), "ção");
-    EXPECT_EQ(Direita("abc", 0), "");
+    for (const auto& [t, n, r] : {std::tuple{"ab", 4, "ab"}, {"dados.csv", 4, ".csv"}, {"população", 3, "ção"},
+                                  {"abc", 0, ""}})
+        EXPECT_EQ(Direita(t, n), r) << t;
     EXPECT_EQ(comprimento("população"), 9);
     EXPECT_EQ(comprimento(""), 0);
 }
 
 TEST(Textos, ColunasEEnderecos) {
-    EXPECT_EQ(letra_coluna(1), "A");
-    EXPECT_EQ(letra_coluna(26), "Z");
-    EXPECT_EQ(letra_coluna(0), "");
-    EXPECT_EQ(letra_coluna(27), "");
+    for (const auto& [c, t] : {std::pair{1, "A"}, {26, "Z"}, {0, ""}, {27, ""}}) EXPECT_EQ(letra_coluna(c), t) << c;
     EXPECT_EQ(endereco(3, 12), "C12");
     EXPECT_EQ(NumColuna("A"), 1);
     EXPECT_EQ(NumColuna("Z"), 26);

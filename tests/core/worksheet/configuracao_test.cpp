@@ -122,9 +122,6 @@ TEST(Menus, PaginasHabilitamItens) {
   EXPECT_TRUE(p.menus[Imprimir1]);
   EXPECT_FALSE(p.menus[Copiar1]);
   for (int i = Ano1; i <= Desmarcar1; ++i) EXPECT_FALSE(p.menus[i]);
-  Habilita_Menus(p, PaginaMenu::Resultados);
-  EXPECT_TRUE(p.menus[Copiar1]);
-  EXPECT_FALSE(p.menus[Colar1]);
 }
 
 class TotaisCoordenadas : public teste::TesteSistema {
