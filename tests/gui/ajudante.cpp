@@ -64,8 +64,6 @@ Programa::Programa() {
   app->atualiza();
 }
 
-Programa::~Programa() { app.reset(); }
-
 TOrigem* Programa::origem() const { return app->origem; }
 
 void Programa::mostra_planilha() {

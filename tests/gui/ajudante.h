@@ -52,7 +52,6 @@ class Dialogos : public QObject {
 // A program with its windows shown, in a work folder of its own.
 struct Programa {
   Programa();
-  ~Programa();
   QTemporaryDir pasta;
   std::unique_ptr<Aplicacao> app;
   TOrigem* origem() const;
