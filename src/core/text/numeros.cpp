@@ -1,5 +1,6 @@
 #include "core/text/numeros.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <charconv>
@@ -145,35 +146,36 @@ std::string texto_geral(double x)
     int n = 15;
     while (dig[n - 1] == '0') --n;
 
+    // At most a sign, "0.0000" and 15 digits, or d.ddd with "E-324".
     const char ds = separador_decimal();
-    std::string s;
-    if (x < 0) s += '-';
+    char buf[32];
+    char* p = buf;
+    if (x < 0) *p++ = '-';
     if (expoente >= -5 && expoente < 15) {
         if (expoente >= 0) {
             const int inteiros = expoente + 1;
-            s.append(dig, std::min(n, inteiros));
-            if (n < inteiros) s.append(inteiros - n, '0');
+            p = std::copy_n(dig, std::min(n, inteiros), p);
+            if (n < inteiros) p = std::fill_n(p, inteiros - n, '0');
             if (n > inteiros) {
-                s += ds;
-                s.append(dig + inteiros, n - inteiros);
+                *p++ = ds;
+                p = std::copy(dig + inteiros, dig + n, p);
             }
         } else {
-            s += '0';
-            s += ds;
-            s.append(-expoente - 1, '0');
-            s.append(dig, n);
+            *p++ = '0';
+            *p++ = ds;
+            p = std::fill_n(p, -expoente - 1, '0');
+            p = std::copy_n(dig, n, p);
         }
     } else {
-        s += dig[0];
+        *p++ = dig[0];
         if (n > 1) {
-            s += ds;
-            s.append(dig + 1, n - 1);
+            *p++ = ds;
+            p = std::copy(dig + 1, dig + n, p);
         }
-        s += 'E';
-        char e[8];
-        s.append(e, std::to_chars(e, e + sizeof e, expoente).ptr);
+        *p++ = 'E';
+        p = std::to_chars(p, buf + sizeof buf, expoente).ptr;
     }
-    return s;
+    return {buf, p};
 }
 
 std::string texto_decimais(double x, int casas)
