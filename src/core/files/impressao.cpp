@@ -5,47 +5,13 @@
 
 #include "core/worksheet/larguras.h"
 #include "core/worksheet/sistema.h"
+#include "core/text/codificacao.h"
 #include "core/text/numeros.h"
 #include "core/text/textos.h"
 
 namespace zivu {
 
 namespace {
-
-std::u32string para_u32(std::string_view s) {
-  std::u32string r;
-  for (size_t i = 0; i < s.size();) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    const int n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-    char32_t c = n == 1 ? b : b & (0x3F >> (n - 1));
-    for (int k = 1; k < n && i + k < s.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    r += c;
-    i += static_cast<size_t>(n);
-  }
-  return r;
-}
-
-std::string de_u32(std::u32string_view s) {
-  std::string r;
-  for (char32_t c : s) {
-    if (c < 0x80) {
-      r += static_cast<char>(c);
-    } else if (c < 0x800) {
-      r += static_cast<char>(0xC0 | (c >> 6));
-      r += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      r += static_cast<char>(0xE0 | (c >> 12));
-      r += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      r += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      r += static_cast<char>(0xF0 | (c >> 18));
-      r += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      r += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      r += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return r;
-}
 
 bool preenchida(const Grade& g, int c, int r) { return !apara(g.le(c, r)).empty(); }
 
@@ -129,7 +95,7 @@ std::vector<LinhasTabela> Faixas_Tabela(const Grade& g, int caracteres) {
   for (int r = 0; r <= ultima_linha; ++r) {
     std::u32string l;
     for (int c = 1; c <= ultima_coluna; ++c) {
-      const std::u32string t = para_u32(texto(c, r));
+      const std::u32string t = utf8_para_u32(texto(c, r));
       if (t.empty()) continue;
       if (l.size() < static_cast<size_t>(inicio[c])) l.resize(static_cast<size_t>(inicio[c]), U' ');
       else if (!l.empty()) l += U' ';
@@ -158,7 +124,7 @@ std::vector<LinhasTabela> Faixas_Tabela(const Grade& g, int caracteres) {
       acrescenta_alinhado(l, texto(0, r), numeros);
       l += ' ';
       const std::u32string& t = linhas[static_cast<size_t>(r)];
-      if (ini < t.size()) l += de_u32(t.substr(ini, fim - ini));
+      if (ini < t.size()) l += u32_para_utf8(t.substr(ini, fim - ini));
       (r == 0 ? f.cabecalho : f.dados.emplace_back()) = std::move(l);
     }
     faixas.push_back(std::move(f));

@@ -145,19 +145,29 @@ std::string decodifica_arquivo(std::string_view bytes)
 
 std::string codifica_arquivo(std::string_view texto)
 {
-    std::string r;
-    r.reserve(texto.size());
-    for (std::size_t i = 0; i < texto.size();) {
-        const std::size_t j = fim_ascii(texto, i);
-        r.append(texto.substr(i, j - i));
-        if ((i = j) == texto.size()) break;
+    std::string r(texto);
+    if (codifica_no_lugar(r)) return r;
+    return std::string(bom) + std::string(texto);
+}
+
+std::u32string utf8_para_u32(std::string_view s)
+{
+    std::u32string r;
+    r.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
         char32_t cp;
-        const int n = decodifica(texto, i, cp);
-        const int b = n > 0 ? byte_cp1252(cp) : -1;
-        if (b < 0) return std::string(bom) + std::string(texto);
-        r += static_cast<char>(b);
-        i += n;
+        const int n = decodifica(s, i, cp);
+        r += n > 0 ? cp : U'\uFFFD';
+        i += n > 0 ? static_cast<std::size_t>(n) : 1;
     }
+    return r;
+}
+
+std::string u32_para_utf8(std::u32string_view s)
+{
+    std::string r;
+    r.reserve(s.size());
+    for (const char32_t c : s) acrescenta_utf8(r, c);
     return r;
 }
 

@@ -19,5 +19,9 @@ bool codifica_no_lugar(std::string& texto);
 // Windows-1252 bytes to UTF-8 (the five undefined bytes map to U+0081...).
 std::string cp1252_para_utf8(std::string_view bytes);
 bool utf8_valido(std::string_view bytes);
+// Code points of a UTF-8 text (a malformed byte reads as U+FFFD) and back,
+// for work by character such as cutting printed lines.
+std::u32string utf8_para_u32(std::string_view s);
+std::string u32_para_utf8(std::u32string_view s);
 
 }  // namespace zivu
